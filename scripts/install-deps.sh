@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need on Debian/Ubuntu.
+# Usage: scripts/install-deps.sh [core|linux|windows|all]...
+# Packages already present are skipped, so a second run is quick and offline.
+set -euo pipefail
+
+want=("$@")
+[ ${#want[@]} -gt 0 ] || want=(all)
+
+core=(build-essential cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev
+      libbenchmark-dev clang libclang-rt-dev python3)
+linux=(qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth xdotool xclip fonts-noto-cjk imagemagick
+       desktop-file-utils appstream)
+windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 wine32:i386
+         python3-pefile xvfb xauth fonts-noto-cjk imagemagick)
+
+pkgs=()
+need_i386=0
+for w in "${want[@]}"; do
+  case "$w" in
+    core) pkgs+=("${core[@]}") ;;
+    linux) pkgs+=("${core[@]}" "${linux[@]}") ;;
+    windows) pkgs+=("${core[@]}" "${windows[@]}"); need_i386=1 ;;
+    all) pkgs+=("${core[@]}" "${linux[@]}" "${windows[@]}"); need_i386=1 ;;
+    *) echo "install-deps.sh: unknown group '$w' (core, linux, windows, all)" >&2; exit 2 ;;
+  esac
+done
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+
+if [ "$need_i386" -eq 1 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $sudo dpkg --add-architecture i386
+  updated=0
+fi
+
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -eq 0 ] && [ "${updated-1}" -eq 1 ]; then
+  exit 0
+fi
+# De-duplicate while keeping order.
+mapfile -t missing < <(printf '%s\n' "${missing[@]}" | awk '!seen[$0]++')
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+[ ${#missing[@]} -eq 0 ] || $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
