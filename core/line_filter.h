@@ -7,14 +7,21 @@ namespace wyc {
 
 // The pieces of `text` between separators that are not the empty string. Only the exact empty
 // string counts as empty: a line of spaces, or holding a lone CR or LF, is kept.
+// `maxLines` bounds the number of pieces (see MaxLineCount) and sizes the list once.
 template <class CharT>
-LineList<CharT> NonEmptyLines(ArticleView<CharT> text, ArticleView<CharT> separator) {
+LineList<CharT> NonEmptyLines(ArticleView<CharT> text, ArticleView<CharT> separator,
+                              std::size_t maxLines) {
   LineList<CharT> lines;
-  lines.reserve(MaxLineCount(text, separator));
+  lines.reserve(maxLines);
   ForEachLine(text, separator, [&lines](ArticleView<CharT> line) {
     if (!line.empty()) lines.push_back(line);
   });
   return lines;
+}
+
+template <class CharT>
+LineList<CharT> NonEmptyLines(ArticleView<CharT> text, ArticleView<CharT> separator) {
+  return NonEmptyLines(text, separator, MaxLineCount(text, separator));
 }
 
 // Runs of CR LF collapse into one and CR LF at either end disappears. A text with no

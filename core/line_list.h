@@ -53,8 +53,7 @@ LineList<CharT> SplitLines(ArticleView<CharT> text, ArticleView<CharT> separator
 }
 
 template <class CharT>
-std::size_t JoinedLength(std::span<const ArticleView<CharT>> lines,
-                         ArticleView<CharT> separator) {
+std::size_t JoinedLength(std::span<const ArticleView<CharT>> lines, ArticleView<CharT> separator) {
   if (lines.empty()) return 0;
   std::size_t length = separator.size() * (lines.size() - 1);
   for (const auto line : lines) length += line.size();

@@ -20,8 +20,7 @@ void ShuffleLines(std::span<T> items, Source& source) {
   const double scale = static_cast<double>(count);
   for (std::size_t i = 0; i < count; ++i) {
     auto k = static_cast<std::size_t>(source.draw() * scale);
-    // r < 1 keeps k below count in exact arithmetic; the clamp guards the rounding of the
-    // product for very long lists.
+    // r < 1 keeps k below count; a source that ever broke that must not swap out of range.
     if (k >= count) k = count - 1;
     std::swap(items[i], items[k]);
   }

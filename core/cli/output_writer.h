@@ -1,0 +1,32 @@
+// Buffered output that remembers the first write failure, so success is never reported after
+// a failed write.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <memory>
+#include <string_view>
+
+namespace wyc::cli {
+
+class OutputWriter {
+ public:
+  explicit OutputWriter(std::FILE* file);
+
+  void write(std::string_view bytes);
+  // UTF-16 code units in the given byte order.
+  void write(std::u16string_view units, bool bigEndian);
+  // Flushes everything. Returns 0, or the errno value of the first failure.
+  int finish();
+
+ private:
+  void flush();
+
+  static constexpr std::size_t kCapacity = std::size_t{1} << 20;
+  std::FILE* file_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t used_ = 0;
+  int error_ = 0;
+};
+
+}  // namespace wyc::cli
