@@ -1,0 +1,74 @@
+// Form1's window on Win32: one top-level window with its controls, implementing WindowPort.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "ui/form1.h"
+#include "ui/form1_layout.h"
+#include "ui/platform.h"
+#include "ui/win32/handles.h"
+
+namespace wyc::ui::win32 {
+
+// Whether destroying the window ends the message loop (the program) or not (a test).
+enum class OnDestroy { EndProgram, KeepRunning };
+
+class MainWindow final : public WindowPort {
+ public:
+  explicit MainWindow(OnDestroy onDestroy = OnDestroy::EndProgram);
+  ~MainWindow() override;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  // Creates the window and its controls, still hidden; false when Windows refused.
+  bool create(HINSTANCE instance, HICON icon);
+  // From now on the controls' events reach `form`, which must outlive the window.
+  void bind(Form1& form);
+  // Shows the window with the focus in Text1.
+  void show(int showCommand);
+
+  [[nodiscard]] HWND handle() const { return hwnd_; }
+  [[nodiscard]] HWND control(ControlName name) const;
+  // Whether a task handed to runAfterCurrentInput still waits for the input to finish.
+  [[nodiscard]] bool hasDeferredTasks() const { return !deferred_.empty(); }
+
+  std::u16string text() const override;
+  void replaceText(std::u16string_view text) override;
+  void focusText() override;
+  void showMessage(std::u16string_view text, std::u16string_view title) override;
+  void runAfterCurrentInput(std::function<void()> task) override;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK TextProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR subclassId, DWORD_PTR data);
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  bool createControls(HINSTANCE instance);
+  void applyDpi(UINT dpi);
+  void onCommand(int id, int code);
+  void onTextLostFocus(HWND gainingFocus);
+  void moveFocus(WPARAM wParam, LPARAM lParam);
+  void runDeferredTasks();
+
+  OnDestroy onDestroy_;
+  HWND hwnd_ = nullptr;
+  // In the order of the layout table, which is the tab order.
+  std::array<HWND, kForm1Controls.size()> controls_{};
+  UniqueFont font_;
+  Form1* form_ = nullptr;
+  // The control that had the focus when the window was last deactivated.
+  HWND lastFocus_ = nullptr;
+  std::vector<std::function<void()>> deferred_;
+};
+
+// Delivers one message as a dialog would, so Tab and Shift+Tab move between the controls.
+void DeliverMessage(HWND window, MSG& message);
+
+// Runs the message loop until WM_QUIT and returns its exit code.
+int RunMessageLoop(HWND window);
+
+}  // namespace wyc::ui::win32
