@@ -1,0 +1,36 @@
+// The article box's clipboard and drop exchange.
+#include "ui/qt/article_box.h"
+
+#include <QMimeData>
+#include <QTextCursor>
+#include <memory>
+
+#include "ui/qt/article_text_qt.h"
+
+namespace wyc::ui::qt {
+
+ArticleBox::ArticleBox(QWidget* parent) : QPlainTextEdit(parent) {
+  // The design has no scroll bars: long lines wrap at the right edge.
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  // Tab moves to the next control, as in every other box of the window.
+  setTabChangesFocus(true);
+}
+
+void ArticleBox::insertFromMimeData(const QMimeData* source) {
+  if (source == nullptr || !source->hasText()) {
+    QPlainTextEdit::insertFromMimeData(source);
+    return;
+  }
+  insertPlainText(DocumentTextFromExchange(source->text()));
+}
+
+QMimeData* ArticleBox::createMimeDataFromSelection() const {
+  auto data = std::make_unique<QMimeData>();
+  // selectedText() is the raw text, with U+2029 between paragraphs.
+  data->setText(ExchangeTextFromDocument(textCursor().selectedText()));
+  return data.release();  // the clipboard or the drag takes ownership
+}
+
+}  // namespace wyc::ui::qt

@@ -1,0 +1,63 @@
+// Line-end translation between the article text and Qt's text box and clipboard.
+#include "ui/qt/article_text_qt.h"
+
+namespace wyc::ui::qt {
+namespace {
+
+constexpr char16_t kCr = u'\r';
+constexpr char16_t kLf = u'\n';
+
+// The characters a QTextDocument uses between its blocks and for forced line breaks.
+constexpr bool IsDocumentLineEnd(char16_t c) {
+  return c == u'\u2029' || c == u'\u2028' || c == u'\uFDD0' || c == u'\uFDD1';
+}
+
+// Replaces every CR LF of `text` with `separator`; a lone CR or LF stays as it is.
+QString ReplaceCrLf(std::u16string_view text, char16_t separator) {
+  QString out;
+  out.reserve(static_cast<qsizetype>(text.size()));
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == kCr && i + 1 < text.size() && text[i + 1] == kLf) {
+      out.append(QChar(separator));
+      ++i;
+    } else {
+      out.append(QChar(text[i]));
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+std::u16string ArticleFromRawText(QStringView raw) {
+  std::u16string out;
+  out.reserve(static_cast<std::size_t>(raw.size()));
+  for (const QChar c : raw) {
+    if (IsDocumentLineEnd(c.unicode())) {
+      out += u"\r\n";
+    } else {
+      out += c.unicode();
+    }
+  }
+  return out;
+}
+
+QString DocumentTextFromArticle(std::u16string_view article) {
+  return ReplaceCrLf(article, u'\u2029');
+}
+
+QString ExchangeTextFromArticle(std::u16string_view article) { return ReplaceCrLf(article, kLf); }
+
+QString DocumentTextFromExchange(QStringView text) {
+  return ReplaceCrLf(std::u16string_view(text.utf16(), static_cast<std::size_t>(text.size())), kLf);
+}
+
+QString ExchangeTextFromDocument(QStringView text) {
+  QString out = text.toString();
+  for (QChar& c : out) {
+    if (IsDocumentLineEnd(c.unicode())) c = QChar(kLf);
+  }
+  return out;
+}
+
+}  // namespace wyc::ui::qt

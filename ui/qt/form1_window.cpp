@@ -1,0 +1,185 @@
+// Builds Form1's window from the layout table and translates between Qt and Form1.
+#include "ui/qt/form1_window.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <utility>
+
+#include "ui/form1_layout.h"
+#include "ui/form1_texts.h"
+#include "ui/qt/article_box.h"
+#include "ui/qt/article_text_qt.h"
+#include "ui/qt/clickable_label.h"
+#include "ui/qt/input_completion.h"
+
+namespace wyc::ui::qt {
+namespace {
+
+QString ToQString(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Tests and accessibility tools find the controls by the names Form1 gives them.
+QString ObjectName(ControlName name) {
+  switch (name) {
+    case ControlName::Text1:
+      return QStringLiteral("Text1");
+    case ControlName::Command1:
+      return QStringLiteral("Command1");
+    case ControlName::Label1:
+      return QStringLiteral("Label1");
+    case ControlName::Command2:
+      return QStringLiteral("Command2");
+    case ControlName::Command3:
+      return QStringLiteral("Command3");
+    case ControlName::Label2:
+      return QStringLiteral("Label2");
+  }
+  return {};
+}
+
+void Place(QWidget& control, const ControlSpec& spec) {
+  const PixelRect r = spec.pixels();
+  control.setGeometry(r.x, r.y, r.width, r.height);
+  control.setObjectName(ObjectName(spec.name));
+}
+
+// The smallest font the window shrinks to when a one-line label does not fit.
+constexpr qreal kSmallestPointSize = 7.0;
+constexpr qreal kPointSizeStep = 0.5;
+
+}  // namespace
+
+Form1Window::Form1Window(SystemPort& system, RandomSource& random)
+    : completion_(new InputCompletion(this)), form_(*this, system, random) {
+  setWindowTitle(ToQString(texts::kCaption));
+  // No layout manager: resizing or maximising the window moves nothing.
+  resize(kClientWidth, kClientHeight);
+  buildControls();
+  fitFontToLabels();
+  focusConnection_ =
+      connect(qApp, &QApplication::focusChanged, this, &Form1Window::reportFocusChange);
+  text1_->setFocus(Qt::OtherFocusReason);
+  form_.Form_Load();
+}
+
+Form1Window::~Form1Window() {
+  // Deleting the focused box emits focusChanged, which must not reach a half-destroyed window.
+  disconnect(focusConnection_);
+}
+
+void Form1Window::buildControls() {
+  QWidget* previous = nullptr;
+  // The table lists the controls in tab order, so creating them in turn sets that order.
+  for (const ControlSpec& spec : kForm1Controls) {
+    QWidget* control = nullptr;
+    switch (spec.kind) {
+      case ControlKind::TextBox: {
+        text1_ = new ArticleBox(this);  // NOLINT(cppcoreguidelines-owning-memory): Qt parent
+        text1_->setPlainText(DocumentTextFromArticle(spec.text));
+        control = text1_;
+        break;
+      }
+      case ControlKind::PushButton: {
+        auto* button = new QPushButton(ToQString(spec.text), this);
+        // No default button: Enter in the text box is a line break.
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        if (spec.name == ControlName::Command1) {
+          connect(button, &QPushButton::clicked, this, &Form1Window::rewrite);
+        } else if (spec.name == ControlName::Command2) {
+          connect(button, &QPushButton::clicked, this, &Form1Window::openWebsite);
+        } else if (spec.name == ControlName::Command3) {
+          connect(button, &QPushButton::clicked, this, &Form1Window::openMicroblog);
+        }
+        control = button;
+        break;
+      }
+      case ControlKind::Label: {
+        auto* label = new ClickableLabel(this);  // NOLINT(cppcoreguidelines-owning-memory)
+        label->setTextFormat(Qt::PlainText);
+        label->setText(ToQString(spec.text));
+        label->setFocusPolicy(Qt::NoFocus);
+        if (spec.name == ControlName::Label2) {
+          connect(label, &ClickableLabel::clicked, this, &Form1Window::openWebsiteFromFooter);
+        }
+        control = label;
+        break;
+      }
+    }
+    Place(*control, spec);
+    if (spec.takesFocus()) {
+      if (previous != nullptr) QWidget::setTabOrder(previous, control);
+      previous = control;
+    }
+  }
+}
+
+void Form1Window::fitFontToLabels() {
+  // The design's labels are one line of a fixed width; where the desktop's default font is
+  // wider than the one they were drawn for, the whole window steps down until they fit.
+  QFont font = this->font();
+  const auto fits = [&font] {
+    const QFontMetrics metrics(font);
+    for (const ControlSpec& spec : kForm1Controls) {
+      if (spec.kind != ControlKind::Label) continue;
+      if (metrics.horizontalAdvance(ToQString(spec.text)) > spec.pixels().width) return false;
+    }
+    return true;
+  };
+  if (font.pointSizeF() <= 0) return;  // a pixel-sized font: leave the desktop's choice alone
+  while (!fits() && font.pointSizeF() - kPointSizeStep >= kSmallestPointSize) {
+    font.setPointSizeF(font.pointSizeF() - kPointSizeStep);
+  }
+  if (font != this->font()) setFont(font);
+}
+
+std::u16string Form1Window::text() const {
+  // Not toPlainText(): that turns no-break spaces into spaces.
+  return ArticleFromRawText(text1_->document()->toRawText());
+}
+
+void Form1Window::replaceText(std::u16string_view text) {
+  // One edit block over the whole document is one undo step, so Ctrl+Z brings back the
+  // article; setPlainText() would clear the undo history instead.
+  QTextCursor cursor(text1_->document());
+  cursor.beginEditBlock();
+  cursor.select(QTextCursor::Document);
+  cursor.insertText(DocumentTextFromArticle(text));
+  cursor.endEditBlock();
+  // Without scroll bars the box shows where its caret is: the start of the new text.
+  text1_->moveCursor(QTextCursor::Start);
+}
+
+void Form1Window::focusText() { text1_->setFocus(Qt::OtherFocusReason); }
+
+void Form1Window::showMessage(std::u16string_view text, std::u16string_view title) {
+  QMessageBox box(QMessageBox::NoIcon, ToQString(title), ToQString(text), QMessageBox::Ok, this);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
+void Form1Window::runAfterCurrentInput(std::function<void()> task) {
+  completion_->runAfterCurrentInput(std::move(task));
+}
+
+void Form1Window::rewrite() { form_.Command1_Click(); }
+void Form1Window::openWebsite() { form_.Command2_Click(); }
+void Form1Window::openMicroblog() { form_.Command3_Click(); }
+void Form1Window::openWebsiteFromFooter() { form_.Label2_Click(); }
+
+void Form1Window::reportFocusChange(QWidget* old, QWidget* now) {
+  if (old != text1_ || now == text1_) return;
+  // Focus that went to a popup (the box's context menu), to another window or to nothing (the
+  // application was left, the window is closing) did not go to one of this window's controls.
+  const bool toOwnControl =
+      now != nullptr && now->window() == this && QApplication::activePopupWidget() == nullptr;
+  form_.Text1_LostFocus(toOwnControl ? FocusDestination::OtherControl
+                                     : FocusDestination::OutsideWindow);
+}
+
+}  // namespace wyc::ui::qt
