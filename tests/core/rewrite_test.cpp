@@ -28,7 +28,7 @@ TEST(DetectLineBreak, TheFirstLineBreakDecides) {
     std::string_view lineBreak;
   };
   const Row rows[] = {
-      {"a\r\nb\nc", "\r\n"}, {"a\nb\r\nc", "\n"}, {"abc", "\n"},       {"", "\n"},
+      {"a\r\nb\nc", "\r\n"}, {"a\nb\r\nc", "\n"}, {"abc", "\n"},      {"", "\n"},
       {"a\rb\r\nc", "\r\n"}, {"\na", "\n"},       {"\r\r\n", "\r\n"}, {"a\r", "\n"},
   };
   for (const auto& row : rows) {
@@ -43,8 +43,7 @@ TEST(RewriteLines, CrLfTextMatchesTheWindowsTwoSteps) {
   for (int round = 0; round < 300; ++round) {
     const auto lines = test::GenerateLines<char16_t>(engine, 20, kCrLf<char16_t>);
     // Starting with a CR LF line break keeps the convention CR LF whatever the lines hold.
-    const std::u16string text =
-        u"x\r\n" + test::Join<char16_t>(lines, kCrLf<char16_t>);
+    const std::u16string text = u"x\r\n" + test::Join<char16_t>(lines, kCrLf<char16_t>);
     MersenneTwisterSource window(static_cast<std::uint64_t>(round));
     const std::u16string expected = RndLine(LineFilter(text), window) + u"\r\n";
     EXPECT_EQ(Rewrite<char16_t>(text, static_cast<std::uint64_t>(round)), expected);

@@ -14,8 +14,8 @@ namespace wyc::test {
 template <class CharT>
 std::vector<ArticleText<CharT>> GenerateLines(std::mt19937& engine, std::size_t maxLines,
                                               ArticleView<CharT> separator) {
-  const std::vector<CharT> alphabet = {CharT('a'), CharT('b'), CharT(' '), CharT('\r'),
-                                       CharT('\n'), static_cast<CharT>(0xE4)};
+  const std::vector<CharT> alphabet = {CharT('a'),  CharT('b'),  CharT(' '),
+                                       CharT('\r'), CharT('\n'), static_cast<CharT>(0xE4)};
   std::uniform_int_distribution<std::size_t> lineCount(0, maxLines);
   std::uniform_int_distribution<std::size_t> lineLength(0, 4);
   std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
