@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace wyc::ui::qt {
 namespace {
@@ -18,7 +20,7 @@ struct RawRow {
 };
 
 TEST(ArticleFromRawText, EveryDocumentLineEndBecomesCrLfAndNothingElseChanges) {
-  const RawRow rows[] = {
+  const std::vector<RawRow> rows = {
       {u"", u""},
       {u"abc", u"abc"},
       {u"a\u2029b", u"a\r\nb"},              // between paragraphs
@@ -40,7 +42,7 @@ struct WriteRow {
 };
 
 TEST(ArticleText, CrLfPairsBecomeOneSeparatorAndLoneCrOrLfStay) {
-  const WriteRow rows[] = {
+  const std::vector<WriteRow> rows = {
       {u"", u"", u""},
       {u"a\r\nb", u"a\u2029b", u"a\nb"},
       {u"a\r\n\r\nb", u"a\u2029\u2029b", u"a\n\nb"},
@@ -61,7 +63,7 @@ TEST(ArticleText, CrLfPairsBecomeOneSeparatorAndLoneCrOrLfStay) {
 TEST(DocumentTextFromExchange, PastedLineBreaksOfEveryConventionBecomeOneBreak) {
   // The box starts one paragraph per CR, LF or U+2029 it is given: only a CR LF pair must be
   // merged before it gets there.
-  const std::pair<std::u16string, std::u16string> rows[] = {
+  const std::vector<std::pair<std::u16string, std::u16string>> rows = {
       {u"a\nb", u"a\nb"},
       {u"a\r\nb", u"a\nb"},
       {u"a\rb", u"a\rb"},
