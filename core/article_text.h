@@ -2,6 +2,7 @@
 // UTF-16 (char16_t), the command line on bytes (char).
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,21 +25,21 @@ template <class CharT>
 inline constexpr CharT kLineFeed = static_cast<CharT>(10);
 
 template <class CharT>
-inline constexpr CharT kCrLfUnits[] = {kCarriageReturn<CharT>, kLineFeed<CharT>};
+inline constexpr std::array<CharT, 2> kCrLfUnits{kCarriageReturn<CharT>, kLineFeed<CharT>};
 template <class CharT>
-inline constexpr CharT kBlankLineUnits[] = {kCarriageReturn<CharT>, kLineFeed<CharT>,
-                                            kCarriageReturn<CharT>, kLineFeed<CharT>};
+inline constexpr std::array<CharT, 4> kBlankLineUnits{kCarriageReturn<CharT>, kLineFeed<CharT>,
+                                                      kCarriageReturn<CharT>, kLineFeed<CharT>};
 template <class CharT>
-inline constexpr CharT kLineFeedUnits[] = {kLineFeed<CharT>};
+inline constexpr std::array<CharT, 1> kLineFeedUnits{kLineFeed<CharT>};
 
 // The article's line break.
 template <class CharT>
-inline constexpr ArticleView<CharT> kCrLf{kCrLfUnits<CharT>, 2};
+inline constexpr ArticleView<CharT> kCrLf{kCrLfUnits<CharT>.data(), 2};
 // What the shuffle puts between lines: the line break twice.
 template <class CharT>
-inline constexpr ArticleView<CharT> kCrLfCrLf{kBlankLineUnits<CharT>, 4};
+inline constexpr ArticleView<CharT> kCrLfCrLf{kBlankLineUnits<CharT>.data(), 4};
 // The line break of LF-only text (command line input).
 template <class CharT>
-inline constexpr ArticleView<CharT> kLf{kLineFeedUnits<CharT>, 1};
+inline constexpr ArticleView<CharT> kLf{kLineFeedUnits<CharT>.data(), 1};
 
 }  // namespace wyc

@@ -20,7 +20,7 @@ namespace wyc {
 template <class T, UnitIntervalSource Source>
 void ShuffleLines(std::span<T> items, Source& source) {
   const std::size_t count = items.size();
-  const double scale = static_cast<double>(count);
+  const auto scale = static_cast<double>(count);
   // The partners of a batch are drawn first and fetched while the batch's swaps wait: on a list
   // larger than the cache every partner is a cache miss. Draws and swaps keep their order, and
   // the draws do not depend on the list, so the result is the same as swapping after each draw.

@@ -20,7 +20,7 @@ class WindowPort {
  public:
   virtual ~WindowPort() = default;
   // Text1's article text, with CR LF between lines.
-  virtual std::u16string text() const = 0;
+  [[nodiscard]] virtual std::u16string text() const = 0;
   // Replaces Text1's whole text with `text` (CR LF line breaks) as one undoable step.
   virtual void replaceText(std::u16string_view text) = 0;
   virtual void focusText() = 0;
@@ -48,13 +48,13 @@ class SystemPort {
   // Opens `address` in the web browser without waiting; false when nothing could be started.
   virtual bool openAddress(std::u16string_view address) = 0;
   // The directory of the running executable, without a trailing separator (except a root).
-  virtual std::u16string applicationDirectory() const = 0;
-  virtual NarrowText toSystemNarrow(std::u16string_view text) const = 0;
+  [[nodiscard]] virtual std::u16string applicationDirectory() const = 0;
+  [[nodiscard]] virtual NarrowText toSystemNarrow(std::u16string_view text) const = 0;
   // The short (8.3) form of an existing directory, or the directory itself where it has none.
-  virtual std::u16string shortPath(std::u16string_view directory) const = 0;
+  [[nodiscard]] virtual std::u16string shortPath(std::u16string_view directory) const = 0;
   // Hands the skin engine its two arguments; silently nothing where there is no engine.
   virtual void attachSkin(const std::string& skinPath, const std::string& options) = 0;
-  virtual float secondsSinceMidnight() const = 0;
+  [[nodiscard]] virtual float secondsSinceMidnight() const = 0;
 };
 
 }  // namespace wyc::ui

@@ -2,7 +2,6 @@
 #include "core/cli/byte_storage.h"
 
 #include <new>
-#include <utility>
 
 #ifdef __linux__
 #include <sys/mman.h>
@@ -13,7 +12,7 @@ namespace {
 
 // Large blocks come straight from the kernel with every page populated in one call: faulting
 // a hundred megabytes in page by page as read() fills it costs more than the read itself.
-constexpr std::size_t kMapThreshold = std::size_t{8} << 20;
+[[maybe_unused]] constexpr std::size_t kMapThreshold = std::size_t{8} << 20;
 
 }  // namespace
 
@@ -23,42 +22,19 @@ ByteStorage::ByteStorage(std::size_t capacity) : capacity_(capacity) {
     void* block = mmap(nullptr, capacity, PROT_READ | PROT_WRITE,
                        MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
     if (block == MAP_FAILED) throw std::bad_alloc();
-    data_ = static_cast<char*>(block);
-    mapped_ = true;
+    mapped_ = {static_cast<char*>(block), Unmap{capacity}};
+    data_ = mapped_.get();
     return;
   }
 #endif
-  data_ = static_cast<char*>(::operator new(capacity));
+  heap_ = std::make_unique_for_overwrite<char[]>(capacity);  // NOLINT(modernize-avoid-c-arrays)
+  data_ = heap_.get();
 }
 
-ByteStorage::~ByteStorage() { release(); }
-
-ByteStorage::ByteStorage(ByteStorage&& other) noexcept
-    : data_(std::exchange(other.data_, nullptr)),
-      capacity_(std::exchange(other.capacity_, 0)),
-      mapped_(std::exchange(other.mapped_, false)) {}
-
-ByteStorage& ByteStorage::operator=(ByteStorage&& other) noexcept {
-  if (this != &other) {
-    release();
-    data_ = std::exchange(other.data_, nullptr);
-    capacity_ = std::exchange(other.capacity_, 0);
-    mapped_ = std::exchange(other.mapped_, false);
-  }
-  return *this;
-}
-
-void ByteStorage::release() noexcept {
-  if (data_ == nullptr) return;
+void ByteStorage::Unmap::operator()([[maybe_unused]] char* block) const noexcept {
 #ifdef __linux__
-  if (mapped_) {
-    munmap(data_, capacity_);
-    data_ = nullptr;
-    return;
-  }
+  munmap(block, bytes);
 #endif
-  ::operator delete(data_);
-  data_ = nullptr;
 }
 
 }  // namespace wyc::cli

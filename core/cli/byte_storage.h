@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 
 namespace wyc::cli {
 
@@ -10,21 +11,21 @@ class ByteStorage {
  public:
   ByteStorage() = default;
   explicit ByteStorage(std::size_t capacity);
-  ~ByteStorage();
-  ByteStorage(ByteStorage&& other) noexcept;
-  ByteStorage& operator=(ByteStorage&& other) noexcept;
-  ByteStorage(const ByteStorage&) = delete;
-  ByteStorage& operator=(const ByteStorage&) = delete;
 
   [[nodiscard]] char* data() const { return data_; }
   [[nodiscard]] std::size_t capacity() const { return capacity_; }
 
  private:
-  void release() noexcept;
+  struct Unmap {
+    std::size_t bytes;
+    void operator()(char* block) const noexcept;
+  };
 
+  // One of the two owns the bytes.
+  std::unique_ptr<char[]> heap_;  // NOLINT(modernize-avoid-c-arrays): left uninitialised
+  std::unique_ptr<char, Unmap> mapped_{nullptr, Unmap{0}};
   char* data_ = nullptr;
   std::size_t capacity_ = 0;
-  bool mapped_ = false;
 };
 
 }  // namespace wyc::cli

@@ -6,8 +6,7 @@
 
 namespace wyc::cli {
 
-OutputWriter::OutputWriter(std::FILE* file)
-    : file_(file), buffer_(std::make_unique_for_overwrite<char[]>(kCapacity)) {}
+OutputWriter::OutputWriter(std::FILE* file) : file_(file), buffer_(kCapacity) {}
 
 void OutputWriter::flush() {
   if (used_ == 0 || error_ != 0) {
@@ -15,7 +14,7 @@ void OutputWriter::flush() {
     return;
   }
   errno = 0;
-  if (std::fwrite(buffer_.get(), 1, used_, file_) != used_) error_ = errno != 0 ? errno : EIO;
+  if (std::fwrite(buffer_.data(), 1, used_, file_) != used_) error_ = errno != 0 ? errno : EIO;
   used_ = 0;
 }
 
@@ -29,7 +28,7 @@ void OutputWriter::write(std::string_view bytes) {
       return;
     }
   }
-  std::memcpy(buffer_.get() + used_, bytes.data(), bytes.size());
+  std::memcpy(buffer_.data() + used_, bytes.data(), bytes.size());
   used_ += bytes.size();
 }
 

@@ -4,8 +4,8 @@
 
 #include <cstddef>
 #include <cstdio>
-#include <memory>
 #include <string_view>
+#include <vector>
 
 namespace wyc::cli {
 
@@ -24,7 +24,7 @@ class OutputWriter {
 
   static constexpr std::size_t kCapacity = std::size_t{1} << 20;
   std::FILE* file_;
-  std::unique_ptr<char[]> buffer_;
+  std::vector<char> buffer_;
   std::size_t used_ = 0;
   int error_ = 0;
 };
