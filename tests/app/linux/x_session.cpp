@@ -60,8 +60,12 @@ QProcessEnvironment XSession::environment() const {
   return environment;
 }
 
-QString XSession::run(const QString& program, const QStringList& arguments,
-                      const QByteArray& input) const {
+void XSession::run(const QString& program, const QStringList& arguments) const {
+  static_cast<void>(output(program, arguments));
+}
+
+QString XSession::output(const QString& program, const QStringList& arguments,
+                         const QByteArray& input) const {
   QProcess tool;
   tool.setProcessEnvironment(environment());
   tool.start(program, arguments);
@@ -73,7 +77,7 @@ QString XSession::run(const QString& program, const QStringList& arguments,
 }
 
 QString XSession::clipboard() const {
-  return run(QStringLiteral("xclip"), {"-o", "-selection", "clipboard"});
+  return output(QStringLiteral("xclip"), {"-o", "-selection", "clipboard"});
 }
 
 void XSession::setClipboard(const QString& text) const {
@@ -123,8 +127,8 @@ WindowProgram::~WindowProgram() { Stop(process_); }
 
 QStringList WindowProgram::windowsNamed(const QString& pattern) const {
   return session_
-      .run(QStringLiteral("xdotool"), {"search", "--all", "--onlyvisible", "--pid",
-                                       QString::number(process_.processId()), "--name", pattern})
+      .output(QStringLiteral("xdotool"), {"search", "--all", "--onlyvisible", "--pid",
+                                          QString::number(process_.processId()), "--name", pattern})
       .split('\n', Qt::SkipEmptyParts);
 }
 

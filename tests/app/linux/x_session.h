@@ -27,8 +27,9 @@ class XSession {
   [[nodiscard]] bool started() const { return !display_.isEmpty(); }
   [[nodiscard]] QProcessEnvironment environment() const;
   // Runs `program` on the display to its end and returns its standard output.
-  QString run(const QString& program, const QStringList& arguments,
-              const QByteArray& input = {}) const;
+  [[nodiscard]] QString output(const QString& program, const QStringList& arguments,
+                               const QByteArray& input = {}) const;
+  void run(const QString& program, const QStringList& arguments) const;
   [[nodiscard]] QString clipboard() const;
   // xclip keeps serving the text from the background until another program takes it over.
   void setClipboard(const QString& text) const;
