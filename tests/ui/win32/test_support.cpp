@@ -34,6 +34,25 @@ INPUT KeyInput(WORD key, bool up) {
   return input;
 }
 
+// EnumChildWindows callback: the text and the icon of a message box, from its static controls.
+BOOL CALLBACK CollectMessageBoxPart(HWND child, LPARAM data) {
+  auto& seen = *reinterpret_cast<SeenMessageBox*>(data);
+  std::array<wchar_t, 16> className{};
+  GetClassNameW(child, className.data(), static_cast<int>(className.size()));
+  if (lstrcmpiW(className.data(), L"Static") != 0) return TRUE;
+  if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+    seen.hasIcon = seen.hasIcon || SendMessageW(child, STM_GETICON, 0, 0) != 0;
+    return TRUE;
+  }
+  const int length = GetWindowTextLengthW(child);
+  if (length > 0 && seen.text.empty()) {
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(child, text.data(), length + 1)));
+    seen.text = std::move(text);
+  }
+  return TRUE;
+}
+
 }  // namespace
 
 bool PumpUntil(HWND window, const std::function<bool()>& done, DWORD timeoutMs) {
@@ -167,24 +186,7 @@ void MessageBoxWatcher::watch(const std::stop_token& stop) {
       continue;
     }
     SeenMessageBox found;
-    auto collect = [](HWND child, LPARAM data) -> BOOL {
-      auto& seen = *reinterpret_cast<SeenMessageBox*>(data);
-      std::array<wchar_t, 16> className{};
-      GetClassNameW(child, className.data(), static_cast<int>(className.size()));
-      if (lstrcmpiW(className.data(), L"Static") != 0) return TRUE;
-      if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-        seen.hasIcon = seen.hasIcon || SendMessageW(child, STM_GETICON, 0, 0) != 0;
-        return TRUE;
-      }
-      const int length = GetWindowTextLengthW(child);
-      if (length > 0 && seen.text.empty()) {
-        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(GetWindowTextW(child, text.data(), length + 1)));
-        seen.text = std::move(text);
-      }
-      return TRUE;
-    };
-    EnumChildWindows(box, collect, reinterpret_cast<LPARAM>(&found));
+    EnumChildWindows(box, CollectMessageBoxPart, reinterpret_cast<LPARAM>(&found));
     {
       const std::lock_guard lock(mutex_);
       seen_.push_back(std::move(found));
