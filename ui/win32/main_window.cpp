@@ -84,6 +84,8 @@ bool RegisterWindowClass(HINSTANCE instance, HICON icon, WNDPROC procedure) {
 MainWindow::MainWindow(OnDestroy onDestroy) : onDestroy_(onDestroy) {}
 
 MainWindow::~MainWindow() {
+  // Form1 may be gone already; destroying Text1 still reports its lost focus.
+  form_ = nullptr;
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);
 }
 
