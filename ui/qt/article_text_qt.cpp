@@ -12,31 +12,37 @@ constexpr bool IsDocumentLineEnd(char16_t c) {
   return c == u'\u2029' || c == u'\u2028' || c == u'\uFDD0' || c == u'\uFDD1';
 }
 
-// Replaces every CR LF of `text` with `separator`; a lone CR or LF stays as it is.
+// Replaces every CR LF of `text` with `separator`; a lone CR or LF stays as it is. Written
+// through a pointer into a buffer of the final size: a 10 MB article passes here twice a run.
 QString ReplaceCrLf(std::u16string_view text, char16_t separator) {
-  QString out;
-  out.reserve(static_cast<qsizetype>(text.size()));
+  QString out(static_cast<qsizetype>(text.size()), Qt::Uninitialized);
+  char16_t* write = reinterpret_cast<char16_t*>(out.data());
+  const char16_t* const begin = write;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == kCr && i + 1 < text.size() && text[i + 1] == kLf) {
-      out.append(QChar(separator));
+      *write++ = separator;
       ++i;
     } else {
-      out.append(QChar(text[i]));
+      *write++ = text[i];
     }
   }
+  out.truncate(write - begin);
   return out;
 }
 
 }  // namespace
 
 std::u16string ArticleFromRawText(QStringView raw) {
-  std::u16string out;
-  out.reserve(static_cast<std::size_t>(raw.size()));
+  std::size_t lineEnds = 0;
+  for (const QChar c : raw) lineEnds += IsDocumentLineEnd(c.unicode()) ? 1 : 0;
+  std::u16string out(static_cast<std::size_t>(raw.size()) + lineEnds, u'\0');
+  char16_t* write = out.data();
   for (const QChar c : raw) {
     if (IsDocumentLineEnd(c.unicode())) {
-      out += u"\r\n";
+      *write++ = kCr;
+      *write++ = kLf;
     } else {
-      out += c.unicode();
+      *write++ = c.unicode();
     }
   }
   return out;

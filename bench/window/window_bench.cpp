@@ -1,0 +1,102 @@
+// Paste and rewrite of large articles in the real window, timed from the key press to the
+// repainted window with the result on the clipboard. Runs on the offscreen platform unless
+// QT_QPA_PLATFORM says otherwise (e.g. xcb on Xvfb, to include the X server's drawing).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <chrono>
+#include <string>
+
+#include "core/random_source.h"
+#include "ui/qt/form1_window.h"
+#include "ui/qt/qt_system.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// `lines` lines of `width` Chinese characters each (three UTF-8 bytes apiece), LF-separated
+// as text arrives from another Linux program; a blank line every fifth line, as in articles.
+QString Article(int lines, int width) {
+  static const QString kPool =
+      QStringLiteral("春天的早晨阳光透过窗帘洒进房间我推开窗户听见楼下孩子们在笑");
+  QString text;
+  text.reserve(static_cast<qsizetype>(lines) * (width + 1));
+  for (int line = 0; line < lines; ++line) {
+    if (line % 5 == 4) {
+      text += '\n';
+      continue;
+    }
+    for (int i = 0; i < width; ++i) text += kPool[(line * 7 + i) % kPool.size()];
+    text += '\n';
+  }
+  return text;
+}
+
+double Seconds(Clock::time_point start) {
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// One iteration: paste the article into the emptied box, let the window repaint; press the
+// start button, let the window repaint. The clipboard is written inside the button's click.
+void PasteAndRewrite(benchmark::State& state, const QString& article) {
+  wyc::ui::qt::QtSystem system;
+  wyc::ui::qt::Form1Window window(system, wyc::ProcessRandomSource());
+  window.show();
+  auto* box = window.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+  auto* start = window.findChild<QPushButton*>(QStringLiteral("Command1"));
+  double paste = 0;
+  double rewrite = 0;
+  for (auto _ : state) {
+    box->clear();
+    QGuiApplication::clipboard()->setText(article);
+    QCoreApplication::processEvents();
+    box->setFocus();
+
+    const auto t0 = Clock::now();
+    box->paste();
+    window.repaint();
+    const double pasted = Seconds(t0);
+
+    const auto t1 = Clock::now();
+    start->click();
+    window.repaint();
+    const double rewritten = Seconds(t1);
+
+    state.SetIterationTime(pasted + rewritten);
+    paste += pasted;
+    rewrite += rewritten;
+    if (QGuiApplication::clipboard()->text().size() < article.size() / 2) {
+      state.SkipWithError("the clipboard did not receive the rewritten article");
+      break;
+    }
+  }
+  const auto n = static_cast<double>(state.iterations());
+  state.counters["paste_ms"] = paste / n * 1000;
+  state.counters["rewrite_ms"] = rewrite / n * 1000;
+  state.counters["chars"] = static_cast<double>(article.size());
+  state.counters["utf8_bytes"] = static_cast<double>(article.toUtf8().size());
+}
+
+void Typical5KB(benchmark::State& state) { PasteAndRewrite(state, Article(70, 30)); }
+void Large10MB(benchmark::State& state) { PasteAndRewrite(state, Article(100'000, 42)); }
+// Worst case for the text box's own layout: one 10 MB line with no break to shuffle.
+void OneLine10MB(benchmark::State& state) { PasteAndRewrite(state, Article(1, 3'500'000)); }
+
+BENCHMARK(Typical5KB)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(200);
+BENCHMARK(Large10MB)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(OneLine10MB)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  const QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
