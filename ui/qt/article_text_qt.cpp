@@ -16,7 +16,7 @@ constexpr bool IsDocumentLineEnd(char16_t c) {
 // through a pointer into a buffer of the final size: a 10 MB article passes here twice a run.
 QString ReplaceCrLf(std::u16string_view text, char16_t separator) {
   QString out(static_cast<qsizetype>(text.size()), Qt::Uninitialized);
-  char16_t* write = reinterpret_cast<char16_t*>(out.data());
+  auto* write = reinterpret_cast<char16_t*>(out.data());
   const char16_t* const begin = write;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == kCr && i + 1 < text.size() && text[i + 1] == kLf) {
