@@ -10,7 +10,7 @@ want=("$@")
 core=(build-essential cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev
       libbenchmark-dev clang libclang-rt-dev python3)
 linux=(qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth xdotool xclip fonts-noto-cjk imagemagick
-       desktop-file-utils appstream)
+       desktop-file-utils appstream x11-utils)
 windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 wine32:i386
          python3-pefile xvfb xauth fonts-noto-cjk imagemagick)
 

@@ -63,6 +63,17 @@ QStringList SortedLines(const QString& text) {
   return lines;
 }
 
+TEST_F(WindowEndToEndTest, WindowCarriesItsCaptionIconAndClassForTheDesktop) {
+  const QString properties =
+      session_.output(QStringLiteral("xprop"),
+                      {"-id", program().window(), "_NET_WM_NAME", "_NET_WM_ICON", "WM_CLASS"});
+  EXPECT_TRUE(properties.contains("\"" + Q(ui::texts::kCaption) + "\""))
+      << properties.toStdString();
+  EXPECT_TRUE(properties.contains(QStringLiteral("Icon (32 x 32)")));
+  // The desktop entry's StartupWMClass matches the window to its entry.
+  EXPECT_TRUE(properties.contains(QStringLiteral("WM_CLASS(STRING) = \"weiyuanchuang\"")));
+}
+
 TEST_F(WindowEndToEndTest, RewriteReachesTheClipboardWithLfAndCtrlZBringsTheArticleBack) {
   QFile sample(QStringLiteral(WYC_SAMPLE_ARTICLE));
   ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
