@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Cross-builds the Windows program with MinGW-w64 (32- and 64-bit) and runs its tests under Wine
+# on a private Xvfb display with a fresh Wine prefix. Usage: scripts/test-windows.sh
+# Sourced (by scripts/screenshot-windows.sh) it only defines the Wine helpers below.
+set -euo pipefail
+
+wyc_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+# Starts Xvfb on the first free display and exports DISPLAY.
+wyc_start_xvfb() {
+  local display=90
+  while [ -e "/tmp/.X11-unix/X${display}" ] || [ -e "/tmp/.X${display}-lock" ]; do
+    display=$((display + 1))
+  done
+  Xvfb ":${display}" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  wyc_xvfb_pid=$!
+  export DISPLAY=":${display}"
+  for _ in $(seq 50); do
+    [ -e "/tmp/.X11-unix/X${display}" ] && return 0
+    kill -0 "$wyc_xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  echo "test-windows.sh: Xvfb did not start on ${DISPLAY}" >&2
+  return 1
+}
+
+# A fresh, quiet Wine prefix with a CJK font behind the dialog font, initialised and idle.
+wyc_init_prefix() {
+  WINEPREFIX="$(mktemp -d /tmp/wyc-wine.XXXXXX)"
+  export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  wineboot -i >/dev/null 2>&1
+  wineserver -w
+  # Wine's Tahoma has no CJK glyphs and its own font links name Windows fonts; link Noto CJK so
+  # Chinese control texts render.
+  local cjk
+  cjk="$(fc-match -f '%{file}' 'Noto Sans CJK SC' 2>/dev/null || true)"
+  if [ -n "$cjk" ] && [ -f "$cjk" ]; then
+    local link="$(basename "$cjk"),Noto Sans CJK SC"
+    local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
+    for face in Tahoma "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
+      wine reg add "$key" /v "$face" /t REG_MULTI_SZ /d "$link" /f >/dev/null 2>&1 || true
+    done
+    wineserver -w
+  fi
+}
+
+wyc_cleanup() {
+  if [ -n "${WINEPREFIX:-}" ] && [ -d "${WINEPREFIX}" ]; then
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
+    rm -rf "${WINEPREFIX}"
+  fi
+  if [ -n "${wyc_xvfb_pid:-}" ]; then
+    kill "$wyc_xvfb_pid" 2>/dev/null || true
+    wait "$wyc_xvfb_pid" 2>/dev/null || true
+  fi
+}
+
+wyc_main() {
+  cd "$wyc_root"
+  "$wyc_root/scripts/install-deps.sh" windows
+  cmake --preset windows-i686
+  cmake --build --preset windows-i686 -j2
+  cmake --preset windows-x86_64
+  cmake --build --preset windows-x86_64 -j2
+  trap wyc_cleanup EXIT
+  trap 'exit 130' INT TERM
+  wyc_start_xvfb
+  wyc_init_prefix
+  # The window tests are RUN_SERIAL; the rest may share the two cores.
+  ctest --preset windows-i686 --parallel 2
+}
+
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+  wyc_main "$@"
+fi
