@@ -184,6 +184,12 @@ LRESULT CALLBACK MainWindow::TextProc(HWND hwnd, UINT message, WPARAM wParam, LP
       self->onTextLostFocus(reinterpret_cast<HWND>(wParam));
       return result;
     }
+    case WM_KEYDOWN:
+    case WM_CHAR:
+      // A multi-line edit driven by IsDialogMessage posts WM_CLOSE to its parent on Esc, as if
+      // it sat in a dialog with a cancel button; this window has none, so Esc does nothing.
+      if (wParam == VK_ESCAPE) return 0;
+      break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(hwnd, &MainWindow::TextProc, subclassId);
       break;

@@ -104,6 +104,19 @@ TEST_F(MainWindowTest, EnterInsertsALineBreakInsteadOfPressingAButton) {
   EXPECT_EQ(recording_->clipboardWrites, 0);
 }
 
+TEST_F(MainWindowTest, EscapeClosesNothing) {
+  // There is no cancel button; a multi-line edit in dialog mode would post WM_CLOSE on Esc.
+  setText(L"article");
+  for (const ControlName focus : {ControlName::Text1, ControlName::Command1}) {
+    SetFocus(control(focus));
+    testing::PressKey(VK_ESCAPE);
+    settle();
+    ASSERT_TRUE(IsWindow(window_.handle())) << static_cast<int>(focus);
+    EXPECT_EQ(GetFocus(), control(focus));
+  }
+  EXPECT_EQ(text(), L"article");
+}
+
 TEST_F(MainWindowTest, LongLinesWrapWithoutScrollBars) {
   setText(std::wstring(2000, L'w'));
   HWND box = control(ControlName::Text1);
