@@ -38,8 +38,10 @@ bool WaitFor(const std::function<bool()>& condition, int milliseconds) {
 
 XSession::XSession() {
   // -displayfd 1: Xvfb takes the first free display number and prints it once it is ready.
+  // -noreset: a program that starts just as the previous last client quits must not meet a
+  // server in the middle of its reset.
   xvfb_.start(QStringLiteral("Xvfb"),
-              {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+              {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
   if (!xvfb_.waitForStarted(kToolTimeoutMs)) return;
   QByteArray number;
   const QDeadlineTimer deadline(kToolTimeoutMs);
