@@ -174,8 +174,10 @@ void Form1Window::openWebsiteFromFooter() { form_.Label2_Click(); }
 
 void Form1Window::reportFocusChange(QWidget* old, QWidget* now) {
   if (old != text1_ || now == text1_) return;
-  // Focus that went to a popup (the box's context menu), to another window or to nothing (the
-  // application was left, the window is closing) did not go to one of this window's controls.
+  // Focus that went to another window (a message box, another application's window: Qt then
+  // reports nothing) or away with the window closing did not go to one of this window's
+  // controls. The box's context menu does not count either; Qt reports no change for it, but
+  // a popup that takes the focus itself might.
   const bool toOwnControl =
       now != nullptr && now->window() == this && QApplication::activePopupWidget() == nullptr;
   form_.Text1_LostFocus(toOwnControl ? FocusDestination::OtherControl
