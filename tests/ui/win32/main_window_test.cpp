@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "tests/ui/win32/window_fixture.h"
 #include "ui/form1_texts.h"
 #include "ui/win32/clipboard.h"
@@ -42,6 +44,33 @@ TEST_F(MainWindowTest, ControlsSitAtTheTablePositionsScaledForTheDpi) {
       EXPECT_EQ(actual.bottom - actual.top, scale(expected.height)) << static_cast<int>(spec.name);
     }
   }
+}
+
+int FontHeight(HWND control) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
+  return std::abs(font.lfHeight);
+}
+
+TEST_F(MainWindowTest, MovingToAMonitorOfAnotherDpiRescalesControlsAndFont) {
+  // What Windows sends a per-monitor aware window dragged onto a 150 % monitor.
+  const int heightBefore = FontHeight(control(ControlName::Label1));
+  RECT suggested{10, 10, 10 + 900, 10 + 700};
+  SendMessageW(window_.handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+               reinterpret_cast<LPARAM>(&suggested));
+  RECT bounds{};
+  GetWindowRect(window_.handle(), &bounds);
+  EXPECT_EQ(bounds.right - bounds.left, 900);
+  EXPECT_EQ(bounds.bottom - bounds.top, 700);
+  for (const ControlSpec& spec : kForm1Controls) {
+    const PixelRect expected = spec.pixels();
+    const RECT actual = ClientRectOf(control(spec.name), window_.handle());
+    EXPECT_EQ(actual.left, expected.x * 3 / 2) << static_cast<int>(spec.name);
+    EXPECT_EQ(actual.top, expected.y * 3 / 2) << static_cast<int>(spec.name);
+    EXPECT_EQ(actual.right - actual.left, MulDiv(expected.width, 3, 2))
+        << static_cast<int>(spec.name);
+  }
+  EXPECT_GT(FontHeight(control(ControlName::Label1)), heightBefore);
 }
 
 TEST_F(MainWindowTest, ShowsTheCaptionTextsAndTheMessageFont) {
