@@ -19,6 +19,8 @@ void OutputWriter::flush() {
 }
 
 void OutputWriter::write(std::string_view bytes) {
+  // An empty view may have no data pointer at all, which memcpy must not see.
+  if (bytes.empty()) return;
   if (bytes.size() > kCapacity - used_) {
     flush();
     if (bytes.size() >= kCapacity) {
