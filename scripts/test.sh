@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the whole test suite: the optimised build with
+# warnings as errors, the sanitizer build, a short fuzzing run, the formatting check, and the
+# Windows cross build under Wine. Usage: scripts/test.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+step() { printf '\n=== %s\n' "$*"; }
+
+step "Installing what is missing"
+scripts/install-deps.sh all
+
+step "Formatting"
+git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+
+step "Optimised build with warnings as errors"
+cmake --preset ci
+cmake --build --preset ci
+ctest --preset ci
+
+step "AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan
+
+step "Fuzzing the core briefly"
+cmake --preset fuzz
+cmake --build --preset fuzz
+corpus="$(mktemp -d)"
+trap 'rm -rf "$corpus"' EXIT
+cp fuzz/corpus/* "$corpus"/
+build/fuzz/fuzz/core_fuzz -runs=300000 -max_len=512 -timeout=10 "$corpus" 2>&1 | tail -n 2
+
+step "Windows cross build under Wine"
+scripts/test-windows.sh
+
+step "All tests passed"
