@@ -9,6 +9,7 @@
 #include "core/line_filter.h"
 #include "core/line_shuffle.h"
 #include "core/rewrite.h"
+#include "tests/support/scripted_source.h"
 
 namespace {
 
@@ -31,19 +32,6 @@ std::vector<wyc::ArticleText<CharT>> ReferenceSplit(wyc::ArticleView<CharT> text
   return pieces;
 }
 
-class CountingSource {
- public:
-  explicit CountingSource(std::uint64_t seed) : source_(seed) {}
-  double draw() {
-    ++draws;
-    return source_.draw();
-  }
-  std::size_t draws = 0;
-
- private:
-  wyc::MersenneTwisterSource source_;
-};
-
 template <class CharT>
 void CheckText(wyc::ArticleView<CharT> text, std::uint64_t seed) {
   const auto crlf = wyc::kCrLf<CharT>;
@@ -56,9 +44,9 @@ void CheckText(wyc::ArticleView<CharT> text, std::uint64_t seed) {
   Check(ReferenceSplit<CharT>(filtered, crlf) == kept);
 
   // The shuffle draws once per line and returns the same lines, a blank line between them.
-  CountingSource window(seed);
+  wyc::test::CountingSource window(seed);
   const auto shuffled = wyc::RndLine<CharT>(filtered, window);
-  Check(window.draws == kept.size());
+  Check(window.draws() == kept.size());
   auto lines = ReferenceSplit<CharT>(shuffled, wyc::kCrLfCrLf<CharT>);
   auto expected = kept;
   std::sort(lines.begin(), lines.end());
@@ -67,12 +55,12 @@ void CheckText(wyc::ArticleView<CharT> text, std::uint64_t seed) {
 
   // The streamed rewrite gives the window's result for the same draws, plus a final break.
   const auto lineBreak = wyc::DetectLineBreak(text);
-  CountingSource streamed(seed);
+  wyc::test::CountingSource streamed(seed);
   wyc::ArticleText<CharT> out;
   const bool wrote = wyc::RewriteLines(text, lineBreak, streamed,
                                        [&out](wyc::ArticleView<CharT> piece) { out += piece; });
   if (lineBreak == crlf) {
-    Check(wrote == !kept.empty() && streamed.draws == kept.size());
+    Check(wrote == !kept.empty() && streamed.draws() == kept.size());
     Check(wrote ? out == shuffled + wyc::ArticleText<CharT>(crlf) : out.empty());
   } else {
     // LF text: the same property with LF as the line break.
@@ -80,7 +68,7 @@ void CheckText(wyc::ArticleView<CharT> text, std::uint64_t seed) {
     for (auto& line : ReferenceSplit(text, lineBreak)) {
       if (!line.empty()) lfLines.push_back(std::move(line));
     }
-    Check(wrote == !lfLines.empty() && streamed.draws == lfLines.size());
+    Check(wrote == !lfLines.empty() && streamed.draws() == lfLines.size());
     if (wrote) {
       Check(out.ends_with(lineBreak));
       wyc::ArticleText<CharT> doubled(lineBreak);
