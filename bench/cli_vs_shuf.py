@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Times weiyuanchuang-cli against GNU shuf on the same generated article, side by side.
+"""Times weiyuanchuang-cli against GNU shuf (and cat, the floor) on the same generated article, side by side.
 
 Generates a UTF-8 article of Chinese lines with LF breaks (about a fifth of the lines empty),
 then runs each program several times with its output going to a real file, and prints the
@@ -41,15 +41,21 @@ def make_article(path, size_bytes, seed=1):
     return written
 
 
-def run_once(argv, out_path):
+def run_once(argv, out_path, rss_path):
+    """Wall time and peak resident memory of one run, its output going to out_path."""
+    # Start every run with no dirty pages from the previous one, so that the kernel's
+    # write-back does not bill one program for another's output.
+    os.sync()
     with open(out_path, "wb") as out:
         start = time.perf_counter()
-        proc = subprocess.Popen(argv, stdout=out)
-        _, status, usage = os.wait4(proc.pid, 0)
+        # GNU time reports the program's own peak; a child forked from this Python process
+        # would report Python's memory as its peak.
+        status = subprocess.call(["/usr/bin/time", "-f", "%M", "-o", rss_path] + argv, stdout=out)
         elapsed = time.perf_counter() - start
-    if os.waitstatus_to_exitcode(status) != 0:
+    if status != 0:
         sys.exit(f"{argv[0]} failed with status {status}")
-    return elapsed, usage.ru_maxrss * 1024
+    with open(rss_path) as rss:
+        return elapsed, int(rss.read().split()[-1]) * 1024
 
 
 def main():
@@ -64,6 +70,7 @@ def main():
     with tempfile.TemporaryDirectory(dir=args.dir) as work:
         article = os.path.join(work, "article.txt")
         output = os.path.join(work, "out.txt")
+        rss = os.path.join(work, "rss.txt")
         print(f"{'size':>8} {'program':<18} {'median s':>9} {'min s':>8} {'peak MB':>8} "
               f"{'peak/size':>9}")
         for size_mb in (int(s) for s in args.sizes.split(",")):
@@ -76,7 +83,7 @@ def main():
             results = {name: [] for name in programs}
             for _ in range(args.runs):  # interleaved, so both see the same machine
                 for name, argv in programs.items():
-                    results[name].append(run_once(argv, output))
+                    results[name].append(run_once(argv, output, rss))
             for name, runs in results.items():
                 times = [t for t, _ in runs]
                 peak = max(m for _, m in runs)

@@ -31,14 +31,14 @@ bool RewriteLines(ArticleView<CharT> text, ArticleView<CharT> lineBreak, std::si
   LineList<CharT> lines = NonEmptyLines(text, lineBreak, maxLines);
   if (lines.empty()) return false;
   ShuffleLines(std::span{lines}, source);
+  // The separator is the line break twice, handed over as one piece.
+  const ArticleText<CharT> separator =
+      ArticleText<CharT>(lineBreak) + ArticleText<CharT>(lineBreak);
   // Shuffled lines lie all over a large text: fetching a few ahead hides the memory latency.
   constexpr std::size_t kLookAhead = 16;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (i + kLookAhead < lines.size()) PrefetchForRead(lines[i + kLookAhead].data());
-    if (i != 0) {
-      sink(lineBreak);
-      sink(lineBreak);
-    }
+    if (i != 0) sink(ArticleView<CharT>(separator));
     sink(lines[i]);
   }
   sink(lineBreak);

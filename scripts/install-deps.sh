@@ -8,7 +8,7 @@ want=("$@")
 [ ${#want[@]} -gt 0 ] || want=(all)
 
 core=(build-essential cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev
-      libbenchmark-dev clang libclang-rt-dev python3)
+      libbenchmark-dev clang libclang-rt-dev python3 time)
 linux=(qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth xdotool xclip fonts-noto-cjk imagemagick
        desktop-file-utils appstream x11-utils)
 windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 wine32:i386

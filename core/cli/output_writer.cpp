@@ -18,20 +18,17 @@ void OutputWriter::flush() {
   used_ = 0;
 }
 
-void OutputWriter::write(std::string_view bytes) {
-  // An empty view may have no data pointer at all, which memcpy must not see.
-  if (bytes.empty()) return;
-  if (bytes.size() > kCapacity - used_) {
-    flush();
-    if (bytes.size() >= kCapacity) {
-      if (error_ == 0 && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
-        error_ = errno != 0 ? errno : EIO;
-      }
-      return;
-    }
+void OutputWriter::writeLong(std::string_view bytes) {
+  flush();
+  if (bytes.size() < kCapacity) {
+    std::memcpy(buffer_.data(), bytes.data(), bytes.size());
+    used_ = bytes.size();
+    return;
   }
-  std::memcpy(buffer_.data() + used_, bytes.data(), bytes.size());
-  used_ += bytes.size();
+  // Larger than the buffer: straight through.
+  if (error_ == 0 && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
+    error_ = errno != 0 ? errno : EIO;
+  }
 }
 
 void OutputWriter::write(std::u16string_view units, bool bigEndian) {
