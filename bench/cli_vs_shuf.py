@@ -45,6 +45,9 @@ def run_once(argv, out_path, rss_path):
     """Wall time and peak resident memory of one run, its output going to out_path."""
     # Start every run with no dirty pages from the previous one, so that the kernel's
     # write-back does not bill one program for another's output.
+    # A new file each time: truncating the previous output makes ext4 flush on close.
+    if os.path.exists(out_path):
+        os.unlink(out_path)
     os.sync()
     with open(out_path, "wb") as out:
         start = time.perf_counter()
