@@ -51,9 +51,9 @@ inline constexpr std::array<ControlSpec, 6> kForm1Controls{{
     {ControlName::Label2, ControlKind::Label, texts::kFooter, 1200, 7440, 6015, 255, 5},
 }};
 
-constexpr const ControlSpec& Spec(ControlName name) {
-  for (const auto& spec : kForm1Controls) {
-    if (spec.name == name) return spec;
+constexpr const ControlSpec& LayoutOf(ControlName name) {
+  for (const auto& layout : kForm1Controls) {
+    if (layout.name == name) return layout;
   }
   return kForm1Controls.front();  // unreachable: every name has a row
 }

@@ -19,8 +19,8 @@ TEST(Form1Layout, PixelPositionsAtFifteenTwipsPerPixel) {
       {ControlName::Command3, {568, 328, 89, 73}}, {ControlName::Label2, {80, 496, 401, 17}},
   };
   for (const auto& row : rows) {
-    EXPECT_EQ(Spec(row.name).pixels(), row.pixels) << static_cast<int>(row.name);
-    const PixelRect r = Spec(row.name).pixels();
+    EXPECT_EQ(LayoutOf(row.name).pixels(), row.pixels) << static_cast<int>(row.name);
+    const PixelRect r = LayoutOf(row.name).pixels();
     EXPECT_LE(r.x + r.width, kClientWidth);
     EXPECT_LE(r.y + r.height, kClientHeight);
   }
@@ -31,17 +31,18 @@ TEST(Form1Layout, PixelPositionsAtFifteenTwipsPerPixel) {
 TEST(Form1Layout, FocusMovesThroughTheBoxAndTheButtonsOnly) {
   std::vector<ControlName> focusOrder;
   int lastTabIndex = -1;
-  for (const auto& spec : kForm1Controls) {
-    EXPECT_GT(spec.tabIndex, lastTabIndex);
-    lastTabIndex = spec.tabIndex;
-    if (spec.takesFocus()) focusOrder.push_back(spec.name);
+  for (const auto& layout : kForm1Controls) {
+    EXPECT_GT(layout.tabIndex, lastTabIndex);
+    lastTabIndex = layout.tabIndex;
+    if (layout.takesFocus()) focusOrder.push_back(layout.name);
   }
   EXPECT_EQ(focusOrder, (std::vector<ControlName>{ControlName::Text1, ControlName::Command1,
                                                   ControlName::Command2, ControlName::Command3}));
 }
 
 TEST(Form1Layout, FooterShowsTheWebsiteAddressItOpens) {
-  EXPECT_NE(Spec(ControlName::Label2).text.find(texts::kWebsiteAddress), std::u16string_view::npos);
+  EXPECT_NE(LayoutOf(ControlName::Label2).text.find(texts::kWebsiteAddress),
+            std::u16string_view::npos);
   EXPECT_TRUE(texts::kWebsiteAddress.starts_with(u"http://"));
 }
 

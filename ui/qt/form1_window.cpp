@@ -42,10 +42,10 @@ QString ObjectName(ControlName name) {
   return {};
 }
 
-void Place(QWidget& control, const ControlSpec& spec) {
-  const PixelRect r = spec.pixels();
+void Place(QWidget& control, const ControlSpec& layout) {
+  const PixelRect r = layout.pixels();
   control.setGeometry(r.x, r.y, r.width, r.height);
-  control.setObjectName(ObjectName(spec.name));
+  control.setObjectName(ObjectName(layout.name));
 }
 
 // The smallest font the window shrinks to when a one-line label does not fit.
@@ -75,25 +75,25 @@ Form1Window::~Form1Window() {
 void Form1Window::buildControls() {
   QWidget* previous = nullptr;
   // The table lists the controls in tab order, so creating them in turn sets that order.
-  for (const ControlSpec& spec : kForm1Controls) {
+  for (const ControlSpec& layout : kForm1Controls) {
     QWidget* control = nullptr;
-    switch (spec.kind) {
+    switch (layout.kind) {
       case ControlKind::TextBox: {
         text1_ = new ArticleBox(this);  // NOLINT(cppcoreguidelines-owning-memory): Qt parent
-        text1_->setPlainText(DocumentTextFromArticle(spec.text));
+        text1_->setPlainText(DocumentTextFromArticle(layout.text));
         control = text1_;
         break;
       }
       case ControlKind::PushButton: {
-        auto* button = new QPushButton(ToQString(spec.text), this);
+        auto* button = new QPushButton(ToQString(layout.text), this);
         // No default button: Enter in the text box is a line break.
         button->setAutoDefault(false);
         button->setDefault(false);
-        if (spec.name == ControlName::Command1) {
+        if (layout.name == ControlName::Command1) {
           connect(button, &QPushButton::clicked, this, &Form1Window::rewrite);
-        } else if (spec.name == ControlName::Command2) {
+        } else if (layout.name == ControlName::Command2) {
           connect(button, &QPushButton::clicked, this, &Form1Window::openWebsite);
-        } else if (spec.name == ControlName::Command3) {
+        } else if (layout.name == ControlName::Command3) {
           connect(button, &QPushButton::clicked, this, &Form1Window::openMicroblog);
         }
         control = button;
@@ -102,17 +102,17 @@ void Form1Window::buildControls() {
       case ControlKind::Label: {
         auto* label = new ClickableLabel(this);  // NOLINT(cppcoreguidelines-owning-memory)
         label->setTextFormat(Qt::PlainText);
-        label->setText(ToQString(spec.text));
+        label->setText(ToQString(layout.text));
         label->setFocusPolicy(Qt::NoFocus);
-        if (spec.name == ControlName::Label2) {
+        if (layout.name == ControlName::Label2) {
           connect(label, &ClickableLabel::clicked, this, &Form1Window::openWebsiteFromFooter);
         }
         control = label;
         break;
       }
     }
-    Place(*control, spec);
-    if (spec.takesFocus()) {
+    Place(*control, layout);
+    if (layout.takesFocus()) {
       if (previous != nullptr) QWidget::setTabOrder(previous, control);
       previous = control;
     }
@@ -125,9 +125,9 @@ void Form1Window::fitFontToLabels() {
   QFont font = this->font();
   const auto fits = [&font] {
     const QFontMetrics metrics(font);
-    for (const ControlSpec& spec : kForm1Controls) {
-      if (spec.kind != ControlKind::Label) continue;
-      if (metrics.horizontalAdvance(ToQString(spec.text)) > spec.pixels().width) return false;
+    for (const ControlSpec& layout : kForm1Controls) {
+      if (layout.kind != ControlKind::Label) continue;
+      if (metrics.horizontalAdvance(ToQString(layout.text)) > layout.pixels().width) return false;
     }
     return true;
   };

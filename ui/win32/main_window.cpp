@@ -31,8 +31,8 @@ struct ControlClass {
   DWORD exStyle;
 };
 
-ControlClass ClassOf(const ControlSpec& spec) {
-  switch (spec.kind) {
+ControlClass ClassOf(const ControlSpec& layout) {
+  switch (layout.kind) {
     case ControlKind::TextBox:
       // No scroll bars and no ES_AUTOHSCROLL, so lines wrap; without ES_AUTOVSCROLL the control
       // refuses a paste taller than itself. ES_WANTRETURN: Enter is a line break.
@@ -45,7 +45,7 @@ ControlClass ClassOf(const ControlSpec& spec) {
       // Only a label with a click handler asks for STN_CLICKED.
       return {L"STATIC",
               static_cast<DWORD>(SS_LEFT | SS_NOPREFIX |
-                                 (spec.name == ControlName::Label2 ? SS_NOTIFY : 0)),
+                                 (layout.name == ControlName::Label2 ? SS_NOTIFY : 0)),
               0};
   }
   return {L"STATIC", SS_LEFT, 0};
@@ -260,9 +260,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 bool MainWindow::createControls(HINSTANCE instance) {
   // Created in tab order: the z-order of the children is the order Tab visits them.
   for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
-    const ControlSpec& spec = kForm1Controls[i];
-    const ControlClass kind = ClassOf(spec);
-    const std::wstring text = ToWide(spec.text);
+    const ControlSpec& layout = kForm1Controls[i];
+    const ControlClass kind = ClassOf(layout);
+    const std::wstring text = ToWide(layout.text);
     const auto id = static_cast<INT_PTR>(kFirstControlId + static_cast<int>(i));
     controls_[i] =
         CreateWindowExW(kind.exStyle, kind.name, text.c_str(), WS_CHILD | WS_VISIBLE | kind.style,

@@ -145,7 +145,7 @@ int WindowProgram::boxes() const {
 }
 
 void WindowProgram::click(ui::ControlName control, int button) const {
-  const ui::PixelRect r = ui::Spec(control).pixels();
+  const ui::PixelRect r = ui::LayoutOf(control).pixels();
   session_.run(QStringLiteral("xdotool"),
                {"mousemove", "--window", window_, QString::number(r.x + r.width / 2),
                 QString::number(r.y + r.height / 2), "click", QString::number(button)});

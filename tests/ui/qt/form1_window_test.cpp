@@ -110,20 +110,20 @@ class Form1WindowTest : public ::testing::Test {
 TEST_F(Form1WindowTest, ControlsSitAtTheirPixelPlacesWithTheirWholeTexts) {
   EXPECT_EQ(window_.size(), QSize(kClientWidth, kClientHeight));
   EXPECT_EQ(window_.windowTitle(), Q(texts::kCaption));
-  for (const ControlSpec& spec : kForm1Controls) {
-    SCOPED_TRACE(NameOf(spec.name));
-    QWidget* widget = control(NameOf(spec.name));
+  for (const ControlSpec& layout : kForm1Controls) {
+    SCOPED_TRACE(NameOf(layout.name));
+    QWidget* widget = control(NameOf(layout.name));
     ASSERT_NE(widget, nullptr);
-    const PixelRect r = spec.pixels();
+    const PixelRect r = layout.pixels();
     EXPECT_EQ(widget->geometry(), QRect(r.x, r.y, r.width, r.height));
-    switch (spec.kind) {
+    switch (layout.kind) {
       case ControlKind::TextBox:
-        EXPECT_EQ(window_.text(), spec.text);
+        EXPECT_EQ(window_.text(), layout.text);
         break;
       case ControlKind::PushButton: {
         auto* button = qobject_cast<QPushButton*>(widget);
         ASSERT_NE(button, nullptr);
-        EXPECT_EQ(button->text(), Q(spec.text));
+        EXPECT_EQ(button->text(), Q(layout.text));
         EXPECT_FALSE(button->autoDefault());
         EXPECT_FALSE(button->isDefault());
         break;
@@ -131,7 +131,7 @@ TEST_F(Form1WindowTest, ControlsSitAtTheirPixelPlacesWithTheirWholeTexts) {
       case ControlKind::Label: {
         auto* label = qobject_cast<QLabel*>(widget);
         ASSERT_NE(label, nullptr);
-        EXPECT_EQ(label->text(), Q(spec.text));
+        EXPECT_EQ(label->text(), Q(layout.text));
         EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
         // One line, not cut at the right edge.
         EXPECT_FALSE(label->wordWrap());
@@ -147,8 +147,8 @@ TEST_F(Form1WindowTest, TextBoxWrapsWithoutScrollBarsAndResizingMovesNothing) {
   EXPECT_EQ(box()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
   EXPECT_EQ(box()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
   std::map<QString, QRect> before;
-  for (const auto& spec : kForm1Controls) {
-    before[NameOf(spec.name)] = control(NameOf(spec.name))->geometry();
+  for (const auto& layout : kForm1Controls) {
+    before[NameOf(layout.name)] = control(NameOf(layout.name))->geometry();
   }
   for (const QSize size : {QSize(1000, 800), QSize(300, 200)}) {
     window_.resize(size);

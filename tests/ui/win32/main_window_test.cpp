@@ -35,13 +35,14 @@ TEST_F(MainWindowTest, ControlsSitAtTheTablePositionsScaledForTheDpi) {
       SetWindowPos(window_.handle(), nullptr, 0, 0, 1000, 700, SWP_NOMOVE | SWP_NOZORDER);
       pump();
     }
-    for (const ControlSpec& spec : kForm1Controls) {
-      const PixelRect expected = spec.pixels();
-      const RECT actual = ClientRectOf(control(spec.name), window_.handle());
-      EXPECT_EQ(actual.left, scale(expected.x)) << static_cast<int>(spec.name);
-      EXPECT_EQ(actual.top, scale(expected.y)) << static_cast<int>(spec.name);
-      EXPECT_EQ(actual.right - actual.left, scale(expected.width)) << static_cast<int>(spec.name);
-      EXPECT_EQ(actual.bottom - actual.top, scale(expected.height)) << static_cast<int>(spec.name);
+    for (const ControlSpec& layout : kForm1Controls) {
+      const PixelRect expected = layout.pixels();
+      const RECT actual = ClientRectOf(control(layout.name), window_.handle());
+      EXPECT_EQ(actual.left, scale(expected.x)) << static_cast<int>(layout.name);
+      EXPECT_EQ(actual.top, scale(expected.y)) << static_cast<int>(layout.name);
+      EXPECT_EQ(actual.right - actual.left, scale(expected.width)) << static_cast<int>(layout.name);
+      EXPECT_EQ(actual.bottom - actual.top, scale(expected.height))
+          << static_cast<int>(layout.name);
     }
   }
 }
@@ -62,13 +63,13 @@ TEST_F(MainWindowTest, MovingToAMonitorOfAnotherDpiRescalesControlsAndFont) {
   GetWindowRect(window_.handle(), &bounds);
   EXPECT_EQ(bounds.right - bounds.left, 900);
   EXPECT_EQ(bounds.bottom - bounds.top, 700);
-  for (const ControlSpec& spec : kForm1Controls) {
-    const PixelRect expected = spec.pixels();
-    const RECT actual = ClientRectOf(control(spec.name), window_.handle());
-    EXPECT_EQ(actual.left, expected.x * 3 / 2) << static_cast<int>(spec.name);
-    EXPECT_EQ(actual.top, expected.y * 3 / 2) << static_cast<int>(spec.name);
+  for (const ControlSpec& layout : kForm1Controls) {
+    const PixelRect expected = layout.pixels();
+    const RECT actual = ClientRectOf(control(layout.name), window_.handle());
+    EXPECT_EQ(actual.left, expected.x * 3 / 2) << static_cast<int>(layout.name);
+    EXPECT_EQ(actual.top, expected.y * 3 / 2) << static_cast<int>(layout.name);
     EXPECT_EQ(actual.right - actual.left, MulDiv(expected.width, 3, 2))
-        << static_cast<int>(spec.name);
+        << static_cast<int>(layout.name);
   }
   EXPECT_GT(FontHeight(control(ControlName::Label1)), heightBefore);
 }
@@ -80,14 +81,14 @@ TEST_F(MainWindowTest, ShowsTheCaptionTextsAndTheMessageFont) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof(metrics);
   ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0));
-  for (const ControlSpec& spec : kForm1Controls) {
-    HWND handle = control(spec.name);
+  for (const ControlSpec& layout : kForm1Controls) {
+    HWND handle = control(layout.name);
     std::wstring shown(512, L'\0');
     shown.resize(static_cast<std::size_t>(GetWindowTextW(handle, shown.data(), 512)));
-    EXPECT_EQ(shown, ToWide(spec.text)) << static_cast<int>(spec.name);
+    EXPECT_EQ(shown, ToWide(layout.text)) << static_cast<int>(layout.name);
     LOGFONTW font{};
     const auto handleFont = reinterpret_cast<HFONT>(SendMessageW(handle, WM_GETFONT, 0, 0));
-    ASSERT_NE(GetObjectW(handleFont, sizeof(font), &font), 0) << static_cast<int>(spec.name);
+    ASSERT_NE(GetObjectW(handleFont, sizeof(font), &font), 0) << static_cast<int>(layout.name);
     EXPECT_STREQ(font.lfFaceName, metrics.lfMessageFont.lfFaceName);
   }
 }
