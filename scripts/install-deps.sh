@@ -7,7 +7,7 @@ set -euo pipefail
 want=("$@")
 [ ${#want[@]} -gt 0 ] || want=(all)
 
-core=(build-essential cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev
+core=(build-essential cmake ninja-build pkg-config git clang-format googletest libgtest-dev libgmock-dev
       libbenchmark-dev clang libclang-rt-dev python3 time)
 linux=(qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth xdotool xclip fonts-noto-cjk imagemagick
        desktop-file-utils appstream x11-utils)

@@ -7,7 +7,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/test-windows.sh"
 
 output="$(realpath -m "${1:-$wyc_root/build/windows-i686/screenshot-windows.png}")"
-program="$(ls "$wyc_root"/build/windows-i686/app/windows/*.exe | head -n 1)"
+program="$(ls "$wyc_root"/build/windows-i686/app/win32/*.exe | head -n 1)"
 [ -f "$program" ] || { echo "screenshot-windows.sh: build the windows-i686 preset first" >&2; exit 1; }
 
 trap wyc_cleanup EXIT

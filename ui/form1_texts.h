@@ -31,6 +31,10 @@ inline constexpr std::u16string_view kClipboardFailed =
 // Followed by the address, so it can be opened by hand.
 inline constexpr std::u16string_view kOpenAddressFailed = u"无法打开浏览器，请手动访问：";
 
-inline constexpr std::u16string_view kSkinFileSuffix = u"/aero.she";
+inline constexpr std::u16string_view kOutOfMemory =
+    u"内存不足，无法完成伪原创。文本框和剪切板的内容保持不变。";
+
+// Appended to the application directory, with a forward slash whatever the platform.
+inline constexpr std::u16string_view kSkinFile = u"/aero.she";
 
 }  // namespace wyc::ui::texts

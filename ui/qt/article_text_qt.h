@@ -9,6 +9,11 @@
 
 namespace wyc::ui::qt {
 
+// The same UTF-16 code units as a QString.
+inline QString ToQString(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 // QTextDocument::toRawText() keeps every character (no-break spaces too, which toPlainText()
 // turns into plain spaces) but marks line ends with its own separators; each becomes CR LF.
 std::u16string ArticleFromRawText(QStringView raw);

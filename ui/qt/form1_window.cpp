@@ -19,10 +19,6 @@
 namespace wyc::ui::qt {
 namespace {
 
-QString ToQString(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Tests and accessibility tools find the controls by the names Form1 gives them.
 QString ObjectName(ControlName name) {
   switch (name) {
@@ -54,22 +50,33 @@ constexpr qreal kPointSizeStep = 0.5;
 
 }  // namespace
 
-Form1Window::Form1Window(SystemPort& system, RandomSource& random)
-    : completion_(new InputCompletion(this)), form_(*this, system, random) {
+Form1Window::Form1Window() : completion_(new InputCompletion(this)) {
   setWindowTitle(ToQString(texts::kCaption));
   // No layout manager: resizing or maximising the window moves nothing.
   resize(kClientWidth, kClientHeight);
   buildControls();
   fitFontToLabels();
-  focusConnection_ =
-      connect(qApp, &QApplication::focusChanged, this, &Form1Window::reportFocusChange);
   text1_->setFocus(Qt::OtherFocusReason);
-  form_.Form_Load();
 }
 
 Form1Window::~Form1Window() {
   // Deleting the focused box emits focusChanged, which must not reach a half-destroyed window.
   disconnect(focusConnection_);
+}
+
+void Form1Window::bind(Form1& form) {
+  form_ = &form;
+  for (const ClickHandler& binding : kClickHandlers) {
+    QObject* control = findChild<QObject*>(ObjectName(binding.control));
+    const auto handler = [this, binding] { (form_->*binding.handler)(); };
+    if (auto* button = qobject_cast<QPushButton*>(control)) {
+      connect(button, &QPushButton::clicked, this, handler);
+    } else if (auto* label = qobject_cast<ClickableLabel*>(control)) {
+      connect(label, &ClickableLabel::clicked, this, handler);
+    }
+  }
+  focusConnection_ =
+      connect(qApp, &QApplication::focusChanged, this, &Form1Window::reportFocusChange);
 }
 
 void Form1Window::buildControls() {
@@ -89,13 +96,6 @@ void Form1Window::buildControls() {
         // No default button: Enter in the text box is a line break.
         button->setAutoDefault(false);
         button->setDefault(false);
-        if (layout.name == ControlName::Command1) {
-          connect(button, &QPushButton::clicked, this, &Form1Window::rewrite);
-        } else if (layout.name == ControlName::Command2) {
-          connect(button, &QPushButton::clicked, this, &Form1Window::openWebsite);
-        } else if (layout.name == ControlName::Command3) {
-          connect(button, &QPushButton::clicked, this, &Form1Window::openMicroblog);
-        }
         control = button;
         break;
       }
@@ -104,9 +104,6 @@ void Form1Window::buildControls() {
         label->setTextFormat(Qt::PlainText);
         label->setText(ToQString(layout.text));
         label->setFocusPolicy(Qt::NoFocus);
-        if (layout.name == ControlName::Label2) {
-          connect(label, &ClickableLabel::clicked, this, &Form1Window::openWebsiteFromFooter);
-        }
         control = label;
         break;
       }
@@ -167,20 +164,15 @@ void Form1Window::runAfterCurrentInput(std::function<void()> task) {
   completion_->runAfterCurrentInput(std::move(task));
 }
 
-void Form1Window::rewrite() { form_.Command1_Click(); }
-void Form1Window::openWebsite() { form_.Command2_Click(); }
-void Form1Window::openMicroblog() { form_.Command3_Click(); }
-void Form1Window::openWebsiteFromFooter() { form_.Label2_Click(); }
-
 void Form1Window::reportFocusChange(QWidget* old, QWidget* now) {
-  if (old != text1_ || now == text1_) return;
+  if (form_ == nullptr || old != text1_ || now == text1_) return;
   // Focus that went to another window (a message box, another application's window: Qt then
   // reports nothing) or away with the window closing did not go to one of this window's
   // controls. The box's context menu does not count either; Qt reports no change for it, but
   // a popup that takes the focus itself might.
   const bool toOwnControl =
       now != nullptr && now->window() == this && QApplication::activePopupWidget() == nullptr;
-  form_.Text1_LostFocus(toOwnControl ? FocusDestination::OtherControl
+  form_->Text1_LostFocus(toOwnControl ? FocusDestination::OtherControl
                                      : FocusDestination::OutsideWindow);
 }
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "ui/win32/handles.h"
+#include "ui/win32/text_conversion.h"
 
 namespace wyc::ui::win32 {
 
@@ -65,6 +66,10 @@ bool SetClipboardText(HWND owner, std::wstring_view text, ClipboardRetry retry) 
   // The clipboard owns the block now and frees it when it is emptied.
   static_cast<void>(memory.release());
   return true;
+}
+
+bool Win32Clipboard::setText(std::u16string_view text) {
+  return SetClipboardText(owner_, ToWide(text));
 }
 
 }  // namespace wyc::ui::win32

@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+#include "ui/ports.h"
+
 namespace wyc::ui::win32 {
 
 // Another program may hold the clipboard open for a moment; the usual remedy is a few tries
@@ -19,5 +21,16 @@ bool ClearClipboard(HWND owner, ClipboardRetry retry = {});
 
 // Puts `text` (CR LF line breaks, as CF_UNICODETEXT wants) on the clipboard as its only format.
 bool SetClipboardText(HWND owner, std::wstring_view text, ClipboardRetry retry = {});
+
+// The clipboard port, owned by the main window.
+class Win32Clipboard final : public ClipboardPort {
+ public:
+  explicit Win32Clipboard(HWND owner) : owner_(owner) {}
+  bool clear() override { return ClearClipboard(owner_); }
+  bool setText(std::u16string_view text) override;
+
+ private:
+  HWND owner_;
+};
 
 }  // namespace wyc::ui::win32

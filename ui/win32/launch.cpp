@@ -5,6 +5,7 @@
 
 #include "ui/win32/handles.h"
 #include "ui/win32/module_path.h"
+#include "ui/win32/text_conversion.h"
 
 namespace wyc::ui::win32 {
 
@@ -40,5 +41,7 @@ bool OpenAddress(std::wstring_view address, const ProcessStarter& start) {
   if (windowsDirectory.empty()) return false;
   return start(BrowserLaunch(windowsDirectory, address));
 }
+
+bool ExplorerLauncher::open(std::u16string_view address) { return OpenAddress(ToWide(address)); }
 
 }  // namespace wyc::ui::win32

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/ports.h"
+
 namespace wyc::ui::win32 {
 
 // Everything handed to CreateProcessW.
@@ -28,5 +30,10 @@ bool StartProcess(const ProcessLaunch& launch);
 
 // Opens `address` in the web browser through `start`.
 bool OpenAddress(std::wstring_view address, const ProcessStarter& start = StartProcess);
+
+class ExplorerLauncher final : public AddressLauncher {
+ public:
+  bool open(std::u16string_view address) override;
+};
 
 }  // namespace wyc::ui::win32

@@ -45,7 +45,7 @@ ControlClass ClassOf(const ControlSpec& layout) {
       // Only a label with a click handler asks for STN_CLICKED.
       return {L"STATIC",
               static_cast<DWORD>(SS_LEFT | SS_NOPREFIX |
-                                 (layout.name == ControlName::Label2 ? SS_NOTIFY : 0)),
+                                 (ClickHandlerOf(layout.name) != nullptr ? SS_NOTIFY : 0)),
               0};
   }
   return {L"STATIC", SS_LEFT, 0};
@@ -296,25 +296,10 @@ void MainWindow::applyDpi(UINT dpi) {
 void MainWindow::onCommand(int id, int code) {
   const int index = id - kFirstControlId;
   if (form_ == nullptr || index < 0 || index >= static_cast<int>(kForm1Controls.size())) return;
-  // BN_CLICKED and STN_CLICKED are both zero; the control's kind tells which was meant.
+  // BN_CLICKED and STN_CLICKED are both zero: a click of a button or of a notifying label.
   if (code != BN_CLICKED) return;
-  switch (kForm1Controls[static_cast<std::size_t>(index)].name) {
-    case ControlName::Command1:
-      form_->Command1_Click();
-      break;
-    case ControlName::Command2:
-      form_->Command2_Click();
-      break;
-    case ControlName::Command3:
-      form_->Command3_Click();
-      break;
-    case ControlName::Label2:
-      form_->Label2_Click();
-      break;
-    case ControlName::Text1:
-    case ControlName::Label1:
-      break;
-  }
+  const ClickHandler* binding = ClickHandlerOf(kForm1Controls[static_cast<std::size_t>(index)].name);
+  if (binding != nullptr) (form_->*binding->handler)();
 }
 
 void MainWindow::onTextLostFocus(HWND gainingFocus) {

@@ -9,7 +9,7 @@
 
 #include "ui/form1.h"
 #include "ui/form1_layout.h"
-#include "ui/platform.h"
+#include "ui/ports.h"
 #include "ui/win32/handles.h"
 
 namespace wyc::ui::win32 {

@@ -1,5 +1,5 @@
 // Parsing weiyuanchuang-cli's arguments: options first or anywhere, "--" ends them.
-#include "core/cli/cli_options.h"
+#include "cli/cli_options.h"
 
 #include <charconv>
 

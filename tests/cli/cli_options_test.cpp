@@ -1,5 +1,5 @@
 // The command line's arguments: what is accepted and what is refused with which message.
-#include "core/cli/cli_options.h"
+#include "cli/cli_options.h"
 
 #include <gtest/gtest.h>
 

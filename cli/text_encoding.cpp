@@ -1,5 +1,5 @@
 // Byte order marks and UTF-16 decoding for the command line.
-#include "core/cli/text_encoding.h"
+#include "cli/text_encoding.h"
 
 #include <cassert>
 

@@ -1,5 +1,5 @@
 // Whole-input reading for the command line.
-#include "core/cli/input_reader.h"
+#include "cli/input_reader.h"
 
 #include <sys/stat.h>
 

@@ -1,5 +1,5 @@
 // Byte storage for the command line's input.
-#include "core/cli/byte_storage.h"
+#include "cli/byte_storage.h"
 
 #include <new>
 

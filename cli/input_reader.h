@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "core/cli/byte_storage.h"
+#include "cli/byte_storage.h"
 
 namespace wyc::cli {
 

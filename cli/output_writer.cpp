@@ -1,5 +1,5 @@
 // Buffered output for the command line.
-#include "core/cli/output_writer.h"
+#include "cli/output_writer.h"
 
 #include <cerrno>
 #include <cstring>

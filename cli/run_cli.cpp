@@ -1,5 +1,5 @@
 // The command line's flow: arguments, input, rewrite, output.
-#include "core/cli/run_cli.h"
+#include "cli/run_cli.h"
 
 #include <cstdio>
 #include <memory>
@@ -8,10 +8,11 @@
 #include <variant>
 
 #include "build_config.h"
-#include "core/cli/cli_options.h"
-#include "core/cli/input_reader.h"
-#include "core/cli/output_writer.h"
-#include "core/cli/text_encoding.h"
+#include "cli/cli_options.h"
+#include "cli/input_reader.h"
+#include "cli/line_break.h"
+#include "cli/output_writer.h"
+#include "cli/text_encoding.h"
 #include "core/random_source.h"
 #include "core/rewrite.h"
 #include "core/time_of_day.h"
@@ -35,21 +36,18 @@ std::string Describe(const std::string& input) {
   return input == "-" ? std::string("standard input") : "'" + input + "'";
 }
 
-// Writes the rewrite of `text` after the byte order mark; returns whether there was anything
-// to write.
+// Writes the byte order mark and the rewrite of `text`, each line break doubled between lines
+// and one at the end; writes nothing when the text has no non-empty line.
 template <class CharT, class Put>
-bool WriteRewrite(std::basic_string_view<CharT> text, std::size_t maxLines,
-                  std::string_view byteOrderMark, RandomSource& random, OutputWriter& writer,
-                  Put put) {
-  bool markWritten = false;
-  return RewriteLines(text, DetectLineBreak(text), maxLines, random,
-                      [&](std::basic_string_view<CharT> piece) {
-                        if (!markWritten) {
-                          writer.write(byteOrderMark);
-                          markWritten = true;
-                        }
-                        put(piece);
-                      });
+void WriteRewrite(std::basic_string_view<CharT> text, std::string_view byteOrderMark,
+                  RandomSource& random, OutputWriter& writer, Put put) {
+  const ArticleView<CharT> lineBreak = DetectLineBreak(text);
+  const LineList<CharT> lines = ShuffledNonEmptyLines(text, lineBreak, random);
+  if (lines.empty()) return;
+  writer.write(byteOrderMark);
+  const ArticleText<CharT> separator = ArticleText<CharT>(lineBreak) + ArticleText<CharT>(lineBreak);
+  ForEachJoinedPiece<CharT>(lines, separator, put);
+  put(lineBreak);
 }
 
 }  // namespace
@@ -105,11 +103,10 @@ int RunCli(std::span<const std::string_view> args, const CliStreams& streams) {
   if (IsUtf16(encoded.encoding)) {
     const bool bigEndian = encoded.encoding == TextEncoding::Utf16Be;
     const std::u16string text = DecodeUtf16(encoded.body, encoded.encoding);
-    WriteRewrite<char16_t>(text, MaxLineCount<char16_t>(text, kLf<char16_t>), mark, random, writer,
+    WriteRewrite<char16_t>(text, mark, random, writer,
                            [&](std::u16string_view piece) { writer.write(piece, bigEndian); });
   } else {
-    // Every line ends in a LF, whatever the convention: the reader's count bounds the lines.
-    WriteRewrite<char>(encoded.body, input.lineFeeds() + 1, mark, random, writer,
+    WriteRewrite<char>(encoded.body, mark, random, writer,
                        [&](std::string_view piece) { writer.write(piece); });
   }
   if (const int error = writer.finish(); error != 0) {

@@ -1,5 +1,5 @@
-// What the window logic asks of a toolkit. A backend implements these two ports and only
-// translates; every decision is Form1's. No toolkit header may appear here.
+// What Form1 asks of a platform, one small interface per concern. A backend implements those
+// that apply to it and only translates; every decision is Form1's. No toolkit header here.
 #pragma once
 
 #include <functional>
@@ -31,29 +31,36 @@ class WindowPort {
   virtual void runAfterCurrentInput(std::function<void()> task) = 0;
 };
 
-// The result of converting to the system's narrow encoding (the ANSI code page on Windows).
-struct NarrowText {
-  std::string bytes;  // best effort when not exact
-  bool exact = true;  // every character was representable
+// The shared clipboard. Both report whether they worked; text arrives with CR LF and the
+// backend hands it on in the platform's convention.
+class ClipboardPort {
+ public:
+  virtual ~ClipboardPort() = default;
+  virtual bool clear() = 0;
+  virtual bool setText(std::u16string_view text) = 0;
 };
 
-// Services of the operating system.
-class SystemPort {
+// Opens an address in the web browser without waiting; false when nothing could be started.
+class AddressLauncher {
  public:
-  virtual ~SystemPort() = default;
-  // Both report whether they worked. Text arrives with CR LF; the backend hands it on in the
-  // platform's convention.
-  virtual bool clearClipboard() = 0;
-  virtual bool setClipboardText(std::u16string_view text) = 0;
-  // Opens `address` in the web browser without waiting; false when nothing could be started.
-  virtual bool openAddress(std::u16string_view address) = 0;
+  virtual ~AddressLauncher() = default;
+  virtual bool open(std::u16string_view address) = 0;
+};
+
+// The skin engine, where the platform has one.
+class SkinPort {
+ public:
+  virtual ~SkinPort() = default;
   // The directory of the running executable, without a trailing separator (except a root).
   [[nodiscard]] virtual std::u16string applicationDirectory() const = 0;
-  [[nodiscard]] virtual NarrowText toSystemNarrow(std::u16string_view text) const = 0;
-  // The short (8.3) form of an existing directory, or the directory itself where it has none.
-  [[nodiscard]] virtual std::u16string shortPath(std::u16string_view directory) const = 0;
-  // Hands the skin engine its two arguments; silently nothing where there is no engine.
-  virtual void attachSkin(const std::string& skinPath, const std::string& options) = 0;
+  // Hands the engine the skin file's path and its options; silently nothing without an engine.
+  virtual void attach(std::u16string_view skinPath, std::u16string_view options) = 0;
+};
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  // Seconds since local midnight, with their fraction.
   [[nodiscard]] virtual float secondsSinceMidnight() const = 0;
 };
 

@@ -1,4 +1,4 @@
-// The Windows program's entry point: the window, its ports and Form1, then the message loop.
+// The Windows program's entry point: the window with Form1 bound to it, then the message loop.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -6,9 +6,12 @@
 #include "core/random_source.h"
 #include "resource_ids.h"
 #include "ui/form1.h"
+#include "ui/system_clock.h"
+#include "ui/win32/clipboard.h"
+#include "ui/win32/launch.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/module_path.h"
-#include "ui/win32/system_port.h"
+#include "ui/win32/skin.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   // Loads common controls 6, which the manifest asks for, before the first control exists.
@@ -19,8 +22,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   if (!window.create(instance, LoadIconW(instance, MAKEINTRESOURCEW(IDI_WEIYUANCHUANG)))) {
     return 1;
   }
-  wyc::ui::win32::Win32SystemPort system(window.handle(), wyc::ui::win32::ApplicationDirectory());
-  wyc::ui::Form1 form(window, system, wyc::ProcessRandomSource());
+  wyc::ui::win32::Win32Clipboard clipboard(window.handle());
+  wyc::ui::win32::ExplorerLauncher launcher;
+  wyc::ui::SystemClock clock;
+  wyc::ui::win32::SkinEngine skin(wyc::ui::win32::ApplicationDirectory());
+  wyc::ui::Form1 form(window, {.clipboard = clipboard,
+                              .launcher = launcher,
+                              .clock = clock,
+                              .random = wyc::ProcessRandomSource(),
+                              .skin = &skin});
   window.bind(form);
   form.Form_Load();
   window.show(showCommand);

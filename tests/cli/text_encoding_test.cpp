@@ -1,5 +1,5 @@
 // Byte order marks decide how the command line reads and writes text.
-#include "core/cli/text_encoding.h"
+#include "cli/text_encoding.h"
 
 #include <gtest/gtest.h>
 
