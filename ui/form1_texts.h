@@ -17,6 +17,8 @@ inline constexpr std::u16string_view kStart = u"开始伪原创";
 inline constexpr std::u16string_view kDescription =
     u"朔屿伪原创工具可以打乱文章顺序,并自动复制到剪切板.特别适合QQ类型网站。如：QQ网名 个性签名 "
     u"等类型网站.";
+// What a screen reader calls the article box.
+inline constexpr std::u16string_view kArticleBoxName = u"文章内容";
 inline constexpr std::u16string_view kWebsiteButton = u"朔屿官网";
 inline constexpr std::u16string_view kMicroblogButton = u"我的微博";
 

@@ -29,6 +29,8 @@ class WindowPort {
   // Runs `task` once the user action being delivered now (a click with its button release, a
   // key) has been carried out; a modal box opened then no longer swallows half of it.
   virtual void runAfterCurrentInput(std::function<void()> task) = 0;
+  // Shows the busy cursor over the window until it has been repainted.
+  virtual void showBusy() = 0;
 };
 
 // The shared clipboard. Both report whether they worked; text arrives with CR LF and the

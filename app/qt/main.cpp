@@ -19,9 +19,9 @@ int main(int argc, char* argv[]) {
   wyc::ui::qt::XdgOpenLauncher launcher;
   wyc::ui::SystemClock clock;
   wyc::ui::Form1 form(window, {.clipboard = clipboard,
-                              .launcher = launcher,
-                              .clock = clock,
-                              .random = wyc::ProcessRandomSource()});
+                               .launcher = launcher,
+                               .clock = clock,
+                               .random = wyc::ProcessRandomSource()});
   window.bind(form);
   form.Form_Load();
   window.show();

@@ -27,10 +27,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   wyc::ui::SystemClock clock;
   wyc::ui::win32::SkinEngine skin(wyc::ui::win32::ApplicationDirectory());
   wyc::ui::Form1 form(window, {.clipboard = clipboard,
-                              .launcher = launcher,
-                              .clock = clock,
-                              .random = wyc::ProcessRandomSource(),
-                              .skin = &skin});
+                               .launcher = launcher,
+                               .clock = clock,
+                               .random = wyc::ProcessRandomSource(),
+                               .skin = &skin});
   window.bind(form);
   form.Form_Load();
   window.show(showCommand);

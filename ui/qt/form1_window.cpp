@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 #include <utility>
 
 #include "ui/form1_layout.h"
@@ -160,6 +161,15 @@ void Form1Window::showMessage(std::u16string_view text, std::u16string_view titl
   box.exec();
 }
 
+void Form1Window::showBusy() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  // The handler runs to its end first; the paint of what it left is the slow part of a run.
+  QTimer::singleShot(0, this, [this] {
+    repaint();
+    QApplication::restoreOverrideCursor();
+  });
+}
+
 void Form1Window::runAfterCurrentInput(std::function<void()> task) {
   completion_->runAfterCurrentInput(std::move(task));
 }
@@ -173,7 +183,7 @@ void Form1Window::reportFocusChange(QWidget* old, QWidget* now) {
   const bool toOwnControl =
       now != nullptr && now->window() == this && QApplication::activePopupWidget() == nullptr;
   form_->Text1_LostFocus(toOwnControl ? FocusDestination::OtherControl
-                                     : FocusDestination::OutsideWindow);
+                                      : FocusDestination::OutsideWindow);
 }
 
 }  // namespace wyc::ui::qt

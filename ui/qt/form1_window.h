@@ -34,6 +34,7 @@ class Form1Window final : public QWidget, public WindowPort {
   void focusText() override;
   void showMessage(std::u16string_view text, std::u16string_view title) override;
   void runAfterCurrentInput(std::function<void()> task) override;
+  void showBusy() override;
 
  private:
   void buildControls();

@@ -161,6 +161,11 @@ void MainWindow::runAfterCurrentInput(std::function<void()> task) {
   SetTimer(hwnd_, kDeferredTimerId, USER_TIMER_MINIMUM, nullptr);
 }
 
+void MainWindow::showBusy() {
+  // The arrow comes back with the next WM_SETCURSOR, once the loop runs again.
+  SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+}
+
 LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   MainWindow* self = nullptr;
   if (message == WM_NCCREATE) {
@@ -298,7 +303,8 @@ void MainWindow::onCommand(int id, int code) {
   if (form_ == nullptr || index < 0 || index >= static_cast<int>(kForm1Controls.size())) return;
   // BN_CLICKED and STN_CLICKED are both zero: a click of a button or of a notifying label.
   if (code != BN_CLICKED) return;
-  const ClickHandler* binding = ClickHandlerOf(kForm1Controls[static_cast<std::size_t>(index)].name);
+  const ClickHandler* binding =
+      ClickHandlerOf(kForm1Controls[static_cast<std::size_t>(index)].name);
   if (binding != nullptr) (form_->*binding->handler)();
 }
 

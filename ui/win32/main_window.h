@@ -41,6 +41,7 @@ class MainWindow final : public WindowPort {
   void focusText() override;
   void showMessage(std::u16string_view text, std::u16string_view title) override;
   void runAfterCurrentInput(std::function<void()> task) override;
+  void showBusy() override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

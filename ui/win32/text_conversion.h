@@ -4,7 +4,6 @@
 #include <string>
 #include <string_view>
 
-
 namespace wyc::ui::win32 {
 
 // Both are UTF-16 code units on Windows; only the element type differs.
