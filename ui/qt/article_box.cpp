@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "ui/qt/article_text_qt.h"
+#include "ui/qt/busy_cursor.h"
 
 namespace wyc::ui::qt {
 
@@ -23,6 +24,7 @@ void ArticleBox::insertFromMimeData(const QMimeData* source) {
     QPlainTextEdit::insertFromMimeData(source);
     return;
   }
+  ShowBusyUntilRepainted(*window());
   insertPlainText(DocumentTextFromExchange(source->text()));
 }
 

@@ -37,8 +37,8 @@ class Form1Window final : public QWidget, public WindowPort {
   void showBusy() override;
 
  private:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void buildControls();
-  void fitFontToLabels();
   void reportFocusChange(QWidget* old, QWidget* now);
 
   // Children of this widget: Qt deletes them with it.
