@@ -53,77 +53,62 @@ class FakeWindow final : public WindowPort {
   std::vector<std::function<void()>> deferred_;
 };
 
-class FakeClipboard final : public ClipboardPort {
- public:
-  explicit FakeClipboard(Journal& journal) : journal_(journal) {}
+struct FakeClipboard final : ClipboardPort {
+  explicit FakeClipboard(Journal& log) : journal(log) {}
   bool clear() override {
-    journal_.emplace_back("clear clipboard");
+    journal.emplace_back("clear clipboard");
     if (clearWorks) content.reset();
     return clearWorks;
   }
   bool setText(std::u16string_view text) override {
-    journal_.emplace_back("set clipboard");
+    journal.emplace_back("set clipboard");
     if (setWorks) content = std::u16string(text);
     return setWorks;
   }
+  Journal& journal;
   std::optional<std::u16string> content = u"what the user had copied";
-  bool clearWorks = true;
-  bool setWorks = true;
-
- private:
-  Journal& journal_;
+  bool clearWorks = true, setWorks = true;
 };
 
-class FakeLauncher final : public AddressLauncher {
- public:
-  explicit FakeLauncher(Journal& journal) : journal_(journal) {}
+struct FakeLauncher final : AddressLauncher {
+  explicit FakeLauncher(Journal& log) : journal(log) {}
   bool open(std::u16string_view address) override {
-    journal_.emplace_back("open address");
+    journal.emplace_back("open address");
     opened.emplace_back(address);
     return works;
   }
+  Journal& journal;
   std::vector<std::u16string> opened;
   bool works = true;
-
- private:
-  Journal& journal_;
 };
 
-class FakeSkin final : public SkinPort {
- public:
+struct FakeSkin final : SkinPort {
   std::u16string applicationDirectory() const override { return directory; }
-  void attach(std::u16string_view skinPath, std::u16string_view options) override {
-    attached.emplace_back(skinPath, options);
+  void attach(std::u16string_view path, std::u16string_view options) override {
+    attached.emplace_back(path, options);
   }
   std::u16string directory = u"C:\\Tools";
-  std::vector<std::pair<std::u16string, std::u16string>> attached;
+  std::vector<std::pair<std::u16string, std::u16string>> attached;  // path, options
 };
 
-class FakeClock final : public Clock {
- public:
+struct FakeClock final : Clock {
   float secondsSinceMidnight() const override { return time; }
   float time = 45296.25F;
 };
 
 // A seeded generator that logs every reseed; its draws can be made to run out of memory.
-class RecordingRandom final : public RandomSource {
- public:
-  explicit RecordingRandom(Journal& journal) : journal_(journal) {}
+struct RecordingRandom final : RandomSource {
+  explicit RecordingRandom(Journal& log) : journal(log) {}
   void reseed(std::uint64_t seed) override {
-    journal_.emplace_back("reseed");
+    journal.emplace_back("reseed");
     seeds.push_back(seed);
-    source_.reseed(seed);
+    source.reseed(seed);
   }
-  double draw() override {
-    if (outOfMemory) throw std::bad_alloc();
-    return source_.draw();
-  }
+  double draw() override { return outOfMemory ? throw std::bad_alloc() : source.draw(); }
+  Journal& journal;
   std::vector<std::uint64_t> seeds;
   bool outOfMemory = false;
-
- private:
-  Journal& journal_;
-  MersenneTwisterSource source_;
+  MersenneTwisterSource source;
 };
 
 // Everything Form1 needs besides its window.
