@@ -20,7 +20,7 @@ using Journal = std::vector<std::string>;
 class FakeWindow final : public WindowPort {
  public:
   explicit FakeWindow(Journal& journal) : journal_(journal) {}
-  std::u16string text() const override {
+  [[nodiscard]] std::u16string text() const override {
     journal_.emplace_back("read text");
     return text_;
   }
@@ -83,7 +83,7 @@ struct FakeLauncher final : AddressLauncher {
 };
 
 struct FakeSkin final : SkinPort {
-  std::u16string applicationDirectory() const override { return directory; }
+  [[nodiscard]] std::u16string applicationDirectory() const override { return directory; }
   void attach(std::u16string_view path, std::u16string_view options) override {
     attached.emplace_back(path, options);
   }
@@ -92,7 +92,7 @@ struct FakeSkin final : SkinPort {
 };
 
 struct FakeClock final : Clock {
-  float secondsSinceMidnight() const override { return time; }
+  [[nodiscard]] float secondsSinceMidnight() const override { return time; }
   float time = 45296.25F;
 };
 

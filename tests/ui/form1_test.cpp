@@ -26,7 +26,7 @@ std::vector<std::u16string> Paragraphs(std::u16string_view text) {
 
 class Form1Test : public ::testing::Test {
  protected:
-  std::size_t prompts() const {
+  [[nodiscard]] std::size_t prompts() const {
     return static_cast<std::size_t>(
         std::count(window.messages.begin(), window.messages.end(),
                    std::pair<std::u16string, std::u16string>(texts::kEmptyTextPrompt,
@@ -83,9 +83,9 @@ TEST_F(Form1Test, FailuresLeaveTheBoxAsItShouldBeAndSaySo) {
     bool clearWorks, setWorks, outOfMemory;
     std::u16string_view message;
   };
-  const Row rows[] = {{false, true, false, texts::kClipboardFailed},
-                      {true, false, false, texts::kClipboardFailed},
-                      {true, true, true, texts::kOutOfMemory}};
+  const std::vector<Row> rows = {{false, true, false, texts::kClipboardFailed},
+                                 {true, false, false, texts::kClipboardFailed},
+                                 {true, true, true, texts::kOutOfMemory}};
   for (const Row& row : rows) {
     window.messages.clear();
     fakes.clipboard.content = u"what the user had copied";
@@ -113,7 +113,7 @@ TEST_F(Form1Test, PromptsAfterTheActionOnlyWhenAnEmptyBoxIsLeftForAnotherControl
     std::u16string_view typedMeanwhile;
     std::size_t prompts;
   };
-  const Row rows[] = {
+  const std::vector<Row> rows = {
       {u"", FocusDestination::OtherControl, u"", 1},
       {u" ", FocusDestination::OtherControl, u" ", 0},
       {u"\r\n", FocusDestination::OtherControl, u"\r\n", 0},
@@ -152,7 +152,7 @@ TEST_F(Form1Test, AClickThatLeftTheEmptyBoxPromptsOnceAfterItsOwnWork) {
 }
 
 TEST_F(Form1Test, EachLinkOpensItsAddressOncePerClickAndReportsAFailure) {
-  const std::pair<ControlName, std::u16string_view> rows[] = {
+  const std::vector<std::pair<ControlName, std::u16string_view>> rows = {
       {ControlName::Command2, texts::kWebsiteAddress},
       {ControlName::Label2, texts::kWebsiteAddress},
       {ControlName::Command3, texts::kMicroblogAddress},
@@ -177,7 +177,7 @@ TEST_F(Form1Test, EachLinkOpensItsAddressOncePerClickAndReportsAFailure) {
 }
 
 TEST_F(Form1Test, LoadHandsTheSkinEngineTheSkinFileBesideTheProgramOnce) {
-  const std::pair<std::u16string, std::u16string> rows[] = {
+  const std::vector<std::pair<std::u16string, std::u16string>> rows = {
       {u"D:\\tools", u"D:\\tools/aero.she"},
       {u"D:\\", u"D:\\/aero.she"},  // a drive root keeps its separator
   };

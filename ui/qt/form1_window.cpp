@@ -93,7 +93,7 @@ Form1Window::~Form1Window() {
 void Form1Window::bind(Form1& form) {
   form_ = &form;
   for (const ClickHandler& binding : kClickHandlers) {
-    QObject* control = findChild<QObject*>(ObjectName(binding.control));
+    auto* control = findChild<QObject*>(ObjectName(binding.control));
     const auto handler = [this, binding] { (form_->*binding.handler)(); };
     if (auto* button = qobject_cast<QPushButton*>(control)) {
       connect(button, &QPushButton::clicked, this, handler);
