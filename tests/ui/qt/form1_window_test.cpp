@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <vector>
 
 #include "ui/qt/article_text_qt.h"
 #include "ui/qt/desktop_services.h"
@@ -25,7 +26,7 @@ TEST(Form1Window, ArticleTextCrossesWithCrLfAndEveryOtherCharacterIntact) {
   struct Row {
     std::u16string written, read, exchanged;
   };
-  const Row rows[] = {
+  const std::vector<Row> rows = {
       {u"", u"", u""},
       {u"a\r\n\r\nb", u"a\r\n\r\nb", u"a\n\nb"},
       {u"a\u00A0b\tc \U0001F600\r\n", u"a\u00A0b\tc \U0001F600\r\n", u"a\u00A0b\tc \U0001F600\n"},
