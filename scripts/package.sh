@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh packaging
-rm -rf dist
+# From scratch, so that nothing of an earlier build or version slips into a release.
+rm -rf dist build/package-linux build/package-windows
 mkdir dist
 
 # The release build without tests, hardened with Debian's own flags; cpack strips it.

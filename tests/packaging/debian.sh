@@ -16,7 +16,7 @@ lintian --fail-on error "$deb"
 mapfile -t paths < <(dpkg-deb -c "$deb" | awk '{ print substr($6, 2) }')
 present() { for path in "${paths[@]}"; do [ ! -e "$path" ] || echo "$path"; done; }
 before="$(present)"
-trap 'wyc_cleanup; apt-get purge -qq weiyuanchuang >/dev/null 2>&1 || true' EXIT
+trap 'wyc_cleanup; apt-get purge -y -qq weiyuanchuang >/dev/null 2>&1 || true' EXIT
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" >/dev/null
 
 cli=/usr/bin/weiyuanchuang-cli
