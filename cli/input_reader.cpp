@@ -5,13 +5,11 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
+#include <new>
 
 namespace wyc::cli {
 namespace {
 
-constexpr std::size_t kMinimumCapacity = std::size_t{1} << 16;
-// Small enough that a chunk is still in the cache when its line feeds are counted.
 constexpr std::size_t kChunk = std::size_t{1} << 20;
 
 // The size of a regular file behind `file`, or 0 when it cannot be known (a pipe, a terminal).
@@ -21,25 +19,27 @@ std::size_t SizeHint(std::FILE* file) {
   return static_cast<std::size_t>(info.st_size);
 }
 
-}  // namespace
-
-void InputBytes::grow(std::size_t capacity) {
-  ByteStorage larger(capacity);
-  if (size_ != 0) std::memcpy(larger.data(), storage_.data(), size_);
-  storage_ = std::move(larger);
+// Doubles the buffer; near a memory limit a smaller step may still fit.
+void GrowFull(ByteBuffer& buffer) {
+  const std::size_t capacity = buffer.capacity();
+  try {
+    buffer.grow(capacity * 2);
+  } catch (const std::bad_alloc&) {
+    buffer.grow(capacity + capacity / 8);
+  }
 }
+
+}  // namespace
 
 int InputBytes::readAll(std::FILE* file) {
   // One byte beyond the hint lets a file be read to its end without growing; a file that grew
   // meanwhile is still read whole.
-  grow(std::max(SizeHint(file) + 1, kMinimumCapacity));
+  buffer_.grow(std::max(SizeHint(file) + 1, kChunk));
   for (;;) {
-    if (size_ == storage_.capacity()) grow(storage_.capacity() * 2);
-    char* const chunk = storage_.data() + size_;
+    if (size_ == buffer_.capacity()) GrowFull(buffer_);
     errno = 0;
     const std::size_t got =
-        std::fread(chunk, 1, std::min(kChunk, storage_.capacity() - size_), file);
-    lineFeeds_ += static_cast<std::size_t>(std::count(chunk, chunk + got, '\n'));
+        std::fread(buffer_.data() + size_, 1, std::min(kChunk, buffer_.capacity() - size_), file);
     size_ += got;
     if (got != 0) continue;
     if (std::ferror(file)) return errno != 0 ? errno : EIO;

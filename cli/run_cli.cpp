@@ -1,17 +1,23 @@
 // The command line's flow: arguments, input, rewrite, output.
 #include "cli/run_cli.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <new>
 #include <string>
 #include <system_error>
+#include <thread>
 #include <variant>
 
 #include "build_config.h"
+#include "cli/block_pipeline.h"
 #include "cli/cli_options.h"
 #include "cli/input_reader.h"
 #include "cli/line_break.h"
 #include "cli/output_writer.h"
+#include "cli/quote.h"
+#include "cli/rewrite_output.h"
 #include "cli/text_encoding.h"
 #include "core/random_source.h"
 #include "core/rewrite.h"
@@ -19,6 +25,9 @@
 
 namespace wyc::cli {
 namespace {
+
+// Output is assembled in blocks of this size; a few of them are all the memory it takes.
+constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
 
 int Fail(const CliStreams& streams, int status, const std::string& cause) {
   std::fprintf(streams.err, "%s: %s\n", kProgramName.data(), cause.c_str());
@@ -33,21 +42,34 @@ struct FileCloser {
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 std::string Describe(const std::string& input) {
-  return input == "-" ? std::string("standard input") : "'" + input + "'";
+  return input == "-" ? std::string("standard input") : QuoteForMessage(input);
 }
 
-// Writes the byte order mark and the rewrite of `text`, each line break doubled between lines
-// and one at the end; writes nothing when the text has no non-empty line.
-template <class CharT, class Put>
-void WriteRewrite(std::basic_string_view<CharT> text, std::string_view byteOrderMark,
-                  RandomSource& random, OutputWriter& writer, Put put) {
+// Both cores where the machine has them; more rarely pays for memory-bound work.
+std::size_t Threads() { return std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4); }
+
+// Writes the byte order mark and the rewrite of `text`: its non-empty lines shuffled, each
+// followed by the line break twice and the last by one. Nothing when no line is left. Every
+// allocation comes before the first byte is written.
+template <class CharT>
+void WriteRewrite(ArticleView<CharT> text, TextEncoding encoding, RandomSource& random,
+                  OutputWriter& writer) {
   const ArticleView<CharT> lineBreak = DetectLineBreak(text);
-  const LineList<CharT> lines = ShuffledNonEmptyLines(text, lineBreak, random);
+  const LineList<CharT> lines = ShuffledNonEmptyLines(text, lineBreak, random, Threads());
   if (lines.empty()) return;
-  writer.write(byteOrderMark);
-  const ArticleText<CharT> separator = ArticleText<CharT>(lineBreak) + ArticleText<CharT>(lineBreak);
-  ForEachJoinedPiece<CharT>(lines, separator, put);
-  put(lineBreak);
+  const RewriteOutput<CharT> output(lines, lineBreak, kBlockBytes, IsBigEndian(encoding));
+  BlockPipeline pipeline(kBlockBytes, Threads() > 1 ? Threads() : 0);
+  const BlockPipeline::Fill fill = [&output](std::size_t block, char* slot) {
+    return output.fill(block, slot);
+  };
+  writer.write(ByteOrderMark(encoding));
+  pipeline.run(output.blocks(), fill, writer);
+}
+
+template <class CharT>
+void DecodeAndWriteRewrite(const EncodedText& encoded, RandomSource& random, OutputWriter& writer) {
+  const auto text = DecodeUnits<CharT>(encoded.body, IsBigEndian(encoded.encoding));
+  WriteRewrite<CharT>(text, encoded.encoding, random, writer);
 }
 
 }  // namespace
@@ -58,56 +80,57 @@ int RunCli(std::span<const std::string_view> args, const CliStreams& streams) {
     return Fail(streams, kExitUsage, error->message + " (try --help)");
   }
   const auto& options = std::get<CliOptions>(parsed);
+  OutputWriter writer(streams.out);
   if (options.action != CliAction::Rewrite) {
-    const std::string text = options.action == CliAction::ShowHelp
-                                 ? UsageText()
-                                 : std::string(kProgramName) + " " + WYC_VERSION_STRING + "\n";
-    OutputWriter writer(streams.out);
-    writer.write(text);
+    writer.write(options.action == CliAction::ShowHelp
+                     ? UsageText()
+                     : std::string(kProgramName) + " " + WYC_VERSION_STRING + "\n");
     if (const int error = writer.finish(); error != 0) {
       return Fail(streams, kExitFailure, "cannot write: " + ErrnoText(error));
     }
     return kExitSuccess;
   }
 
+  const std::string name = Describe(options.input);
   InputBytes input;
-  {
+  try {
     FileHandle opened;
     std::FILE* source = streams.in;
     if (options.input != "-") {
       opened.reset(std::fopen(options.input.c_str(), "rb"));
-      if (!opened) {
-        return Fail(streams, kExitFailure,
-                    "cannot open " + Describe(options.input) + ": " + ErrnoText(errno));
-      }
+      if (!opened)
+        return Fail(streams, kExitFailure, "cannot open " + name + ": " + ErrnoText(errno));
       source = opened.get();
     }
     if (const int error = input.readAll(source); error != 0) {
-      return Fail(streams, kExitFailure,
-                  "cannot read " + Describe(options.input) + ": " + ErrnoText(error));
+      return Fail(streams, kExitFailure, "cannot read " + name + ": " + ErrnoText(error));
     }
+  } catch (const std::bad_alloc&) {
+    return Fail(streams, kExitFailure, "out of memory reading " + name);
   }
 
   const EncodedText encoded = DetectEncoding(input.view());
-  if (IsUtf16(encoded.encoding) && encoded.body.size() % 2 != 0) {
+  if (encoded.body.size() % UnitBytes(encoded.encoding) != 0) {
     return Fail(streams, kExitFailure,
-                Describe(options.input) +
-                    " starts with a UTF-16 byte order mark but ends in half a character");
+                name + " starts with a UTF-" + std::to_string(8 * UnitBytes(encoded.encoding)) +
+                    " byte order mark but ends in part of a character");
   }
 
   RandomSource& random = ProcessRandomSource();
   random.reseed(options.seed ? *options.seed : SeedFromTimeOfDay(SecondsSinceMidnight()));
-
-  OutputWriter writer(streams.out);
-  const std::string_view mark = ByteOrderMark(encoded.encoding);
-  if (IsUtf16(encoded.encoding)) {
-    const bool bigEndian = encoded.encoding == TextEncoding::Utf16Be;
-    const std::u16string text = DecodeUtf16(encoded.body, encoded.encoding);
-    WriteRewrite<char16_t>(text, mark, random, writer,
-                           [&](std::u16string_view piece) { writer.write(piece, bigEndian); });
-  } else {
-    WriteRewrite<char>(encoded.body, mark, random, writer,
-                       [&](std::string_view piece) { writer.write(piece); });
+  try {
+    switch (UnitBytes(encoded.encoding)) {
+      case 4:
+        DecodeAndWriteRewrite<char32_t>(encoded, random, writer);
+        break;
+      case 2:
+        DecodeAndWriteRewrite<char16_t>(encoded, random, writer);
+        break;
+      default:
+        WriteRewrite<char>(encoded.body, encoded.encoding, random, writer);
+    }
+  } catch (const std::bad_alloc&) {
+    return Fail(streams, kExitFailure, "out of memory rewriting " + name);
   }
   if (const int error = writer.finish(); error != 0) {
     return Fail(streams, kExitFailure, "cannot write the result: " + ErrnoText(error));

@@ -1,7 +1,6 @@
 // Splitting an article text into its line list and joining lines again.
 #pragma once
 
-#include <algorithm>
 #include <cassert>
 #include <cstddef>
 #include <span>
@@ -37,48 +36,28 @@ void ForEachLine(ArticleView<CharT> text, ArticleView<CharT> separator, Visit&& 
   visit(text.substr(start));
 }
 
-// An upper bound on the number of pieces, cheap enough to size a list before splitting.
-template <class CharT>
-std::size_t MaxLineCount(ArticleView<CharT> text, ArticleView<CharT> separator) {
-  if (text.empty()) return 0;
-  return static_cast<std::size_t>(std::count(text.begin(), text.end(), separator.back())) + 1;
-}
-
+// Every piece of `text`, empty ones included. A counting pass sizes the list exactly.
 template <class CharT>
 LineList<CharT> SplitLines(ArticleView<CharT> text, ArticleView<CharT> separator) {
+  std::size_t count = 0;
+  ForEachLine(text, separator, [&count](ArticleView<CharT>) { ++count; });
   LineList<CharT> lines;
-  lines.reserve(MaxLineCount(text, separator));
+  lines.reserve(count);
   ForEachLine(text, separator, [&lines](ArticleView<CharT> line) { lines.push_back(line); });
   return lines;
 }
 
 template <class CharT>
-std::size_t JoinedLength(std::span<const ArticleView<CharT>> lines, ArticleView<CharT> separator) {
-  if (lines.empty()) return 0;
-  std::size_t length = separator.size() * (lines.size() - 1);
-  for (const auto line : lines) length += line.size();
-  return length;
-}
-
-// Hands `sink` the joined text piece by piece (separator between consecutive lines only), so a
-// caller can stream it without building it.
-template <class CharT, class Sink>
-void ForEachJoinedPiece(std::span<const ArticleView<CharT>> lines, ArticleView<CharT> separator,
-                        Sink&& sink) {
-  bool first = true;
-  for (const auto line : lines) {
-    if (!first) sink(separator);
-    sink(line);
-    first = false;
-  }
-}
-
-template <class CharT>
 ArticleText<CharT> JoinLines(std::span<const ArticleView<CharT>> lines,
                              ArticleView<CharT> separator) {
+  std::size_t length = lines.empty() ? 0 : separator.size() * (lines.size() - 1);
+  for (const auto line : lines) length += line.size();
   ArticleText<CharT> joined;
-  joined.reserve(JoinedLength(lines, separator));
-  ForEachJoinedPiece(lines, separator, [&joined](ArticleView<CharT> piece) { joined += piece; });
+  joined.reserve(length);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i != 0) joined += separator;
+    joined += lines[i];
+  }
   return joined;
 }
 

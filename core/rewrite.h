@@ -11,10 +11,11 @@ namespace wyc {
 
 // The non-empty lines of `text` split at `lineBreak`, shuffled. For CR LF text and the same
 // draws these are the lines of RndLine(LineFilter(text)) in the same order, split only once.
+// `threads` may split a large text side by side; the result does not depend on it.
 template <class CharT, UnitIntervalSource Source>
 LineList<CharT> ShuffledNonEmptyLines(ArticleView<CharT> text, ArticleView<CharT> lineBreak,
-                                      Source& source) {
-  LineList<CharT> lines = NonEmptyLines(text, lineBreak);
+                                      Source& source, std::size_t threads = 1) {
+  LineList<CharT> lines = NonEmptyLines(text, lineBreak, threads);
   ShuffleLines(std::span{lines}, source);
   return lines;
 }

@@ -1,7 +1,9 @@
 // Random sources for tests: one that plays back fixed draws, one that counts its draws.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
