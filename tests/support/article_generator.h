@@ -1,6 +1,5 @@
 // Article texts for property tests, and the obvious split that the code under test must agree
-// with: lines from a small alphabet that includes lone CR and LF, space and a non-ASCII unit,
-// with runs of empty lines.
+// with. Lines come from a small alphabet with lone CR and LF, space and a non-ASCII unit.
 #pragma once
 
 #include <random>
@@ -18,32 +17,25 @@ ArticleText<CharT> Widen(std::string_view ascii) {
   return {ascii.begin(), ascii.end()};
 }
 
-// The lines never contain `separator`, so splitting their join gives them back.
+// Up to `maxLines` lines, half of them empty, joined by `separator`, which no line contains.
 template <class CharT>
-std::vector<ArticleText<CharT>> GenerateLines(std::mt19937& engine, std::size_t maxLines,
-                                              ArticleView<CharT> separator) {
+ArticleText<CharT> GenerateText(std::mt19937& engine, std::size_t maxLines,
+                                ArticleView<CharT> separator) {
   const CharT alphabet[] = {CharT('a'), CharT(' '), CharT('\r'), CharT('\n'), CharT(0xE4)};
-  std::vector<ArticleText<CharT>> lines(engine() % (maxLines + 1));
-  for (auto& line : lines) {
-    // Half of the lines are empty, so runs of line breaks are common.
+  ArticleText<CharT> text;
+  for (std::size_t i = engine() % (maxLines + 1); i > 0; --i) {
+    ArticleText<CharT> line;
     for (std::size_t n = engine() % 2 == 0 ? 0 : engine() % 5 + 1; n > 0; --n) {
       line.push_back(alphabet[engine() % 5]);
       if (line.ends_with(separator)) line.back() = CharT('a');
     }
+    text += line;
+    if (i > 1) text += separator;
   }
-  return lines;
-}
-
-template <class CharT>
-ArticleText<CharT> Join(const std::vector<ArticleText<CharT>>& lines,
-                        ArticleView<CharT> separator) {
-  ArticleText<CharT> text;
-  for (std::size_t i = 0; i < lines.size(); ++i)
-    text += (i == 0 ? ArticleText<CharT>() : ArticleText<CharT>(separator)) + lines[i];
   return text;
 }
 
-// The pieces between separators, found one after the other with find(): no empty text piece.
+// The pieces between separators, found one after the other with find(); none for the empty text.
 template <class CharT>
 std::vector<ArticleText<CharT>> ReferenceSplit(ArticleView<CharT> text,
                                                ArticleView<CharT> separator,

@@ -60,9 +60,6 @@ out of memory (limit)|1||out of memory reading standard input|ulimit -v 100000; 
 missing file|1||cannot open 'a'$'\n''b': No such file or directory|"$1" $'a\nb'
 directory|1||Is a directory|"$1" .
 unknown option|2||unknown option '--bogus'|"$1" --bogus small
-bad seed|2||invalid seed '-3'|"$1" --seed -3 small
-seed without value|2||needs a value|"$1" --seed
-two files|2||too many arguments|"$1" small small
 half a utf-16 unit|1||ends in part of a character|printf '\377\376x\0y' | "$1"
 part of a utf-32 unit|1||standard input starts with a UTF-32|printf '\0\0\376\377\0\0\0x\0' | "$1" -
 full disk|1||No space left on device|"$1" article >/dev/full
