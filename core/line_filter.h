@@ -15,7 +15,7 @@ namespace wyc {
 // kept.
 template <class CharT, class Visit>
 void ForEachNonEmptyLine(ArticleView<CharT> text, ArticleView<CharT> separator, Visit&& visit) {
-  ForEachLine(text, separator, [&visit](ArticleView<CharT> line) {
+  ForEachLine<false>(text, separator, [&visit](ArticleView<CharT> line) {
     if (!line.empty()) visit(line);
   });
 }
@@ -60,6 +60,7 @@ LineList<CharT> NonEmptyLines(ArticleView<CharT> text, ArticleView<CharT> separa
   for (std::size_t i = 0; i < parts.size(); ++i) firsts[i + 1] += firsts[i];
   LineList<CharT> lines(firsts.back());
   RunSideBySide(parts.size(), [&](std::size_t i) {
+    if (firsts[i] == firsts[i + 1]) return;  // nothing to copy: no second pass over the part
     auto* out = lines.data() + firsts[i];
     ForEachNonEmptyLine(parts[i], separator, [&out](ArticleView<CharT> line) { *out++ = line; });
   });

@@ -12,7 +12,8 @@ namespace wyc {
 // Calls visit(piece) for every piece of `text` between separators, in order: a text with
 // k separators has k + 1 pieces (pieces may be empty); the empty text has none. The
 // separator matches exactly; a part of it on its own (a lone CR of CR LF) is ordinary text.
-template <class CharT, class Visit>
+// Without kVisitRuns, the empty pieces inside a run of separators are stepped over unvisited.
+template <bool kVisitRuns = true, class CharT, class Visit>
 void ForEachLine(ArticleView<CharT> text, ArticleView<CharT> separator, Visit&& visit) {
   assert(!separator.empty());
   if (text.empty()) return;
@@ -23,6 +24,21 @@ void ForEachLine(ArticleView<CharT> text, ArticleView<CharT> separator, Visit&& 
   std::size_t start = 0;
   std::size_t scan = lead;
   for (;;) {
+    if constexpr (!kVisitRuns) {
+      // Input of bare line breaks would otherwise cost a search per empty line.
+      std::size_t after = start;
+      for (std::size_t i = 0;
+           after + separator.size() <= text.size() && text[after + i] == separator[i];) {
+        if (++i == separator.size()) {
+          after += i;  // a unit loop: memcmp per line break costs more than the search
+          i = 0;
+        }
+      }
+      if (after != start) {
+        start = after;
+        scan = start + lead;
+      }
+    }
     const std::size_t at = text.find(last, scan);
     if (at == ArticleView<CharT>::npos) break;
     if (text.compare(at - lead, lead, separator.data(), lead) == 0) {
