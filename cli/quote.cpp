@@ -1,6 +1,7 @@
 // Shell-style quoting for messages.
 #include "cli/quote.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -20,8 +21,8 @@ std::size_t PrintableLength(std::string_view text) {
     if ((next & 0xC0) != 0x80) return 0;
     code = code << 6 | (next & 0x3F);
   }
-  const std::uint32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-  const bool valid = code >= smallest[length] && code <= 0x10FFFF && (code >> 11) != 0x1B;
+  constexpr std::array<std::uint32_t, 5> kSmallest{0, 0, 0x80, 0x800, 0x10000};
+  const bool valid = code >= kSmallest.at(length) && code <= 0x10FFFF && (code >> 11) != 0x1B;
   return valid && code >= 0xA0 ? length : 0;
 }
 
