@@ -10,6 +10,7 @@
 
 #include "cli/text_encoding.h"
 #include "core/article_text.h"
+#include "core/prefetch.h"
 
 namespace wyc::cli {
 
@@ -44,6 +45,8 @@ class RewriteOutput {
     const std::size_t bytes = room * sizeof(CharT);
     auto [line, offset] = starts_[block];
     while (room != 0) {
+      // The lines lie all over the input: fetch a few lines ahead while this one is copied.
+      if (line + kAhead < lines_.size()) PrefetchForRead(lines_[line + kAhead].data());
       const ArticleView<CharT> text = lines_[line];
       const ArticleView<CharT> piece =
           offset < text.size() ? text.substr(offset) : separator(line).substr(offset - text.size());
@@ -61,6 +64,7 @@ class RewriteOutput {
   }
 
  private:
+  static constexpr std::size_t kAhead = 8;
   struct Start {
     std::size_t line;
     std::size_t offset;

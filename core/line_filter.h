@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "core/line_list.h"
@@ -18,6 +19,46 @@ void ForEachNonEmptyLine(ArticleView<CharT> text, ArticleView<CharT> separator, 
   ForEachLine<false>(text, separator, [&visit](ArticleView<CharT> line) {
     if (!line.empty()) visit(line);
   });
+}
+
+// Sums starts(i) for i in [from, to). The partial sums are bytes, so that a compiler vectorises
+// the loop over as many units as a vector holds bytes.
+template <class Starts>
+std::size_t CountWhere(std::size_t from, std::size_t to, Starts starts) {
+  std::size_t total = 0;
+  for (std::size_t block = from; block < to; block += 255) {
+    std::uint8_t partial = 0;
+    for (std::size_t i = block, end = std::min(to, block + 255); i < end; ++i) partial += starts(i);
+    total += partial;
+  }
+  return total;
+}
+
+// The number of non-empty pieces. For separators of one unit, or of two different units (CR LF),
+// without a search per line: a piece starts at 0 and after every separator, and is empty when a
+// separator follows at once.
+template <class CharT>
+std::size_t CountNonEmptyLines(ArticleView<CharT> text, ArticleView<CharT> separator) {
+  const std::size_t n = text.size();
+  const CharT* const t = text.data();
+  if (separator.size() == 1) {
+    const CharT unit = separator[0];
+    return (n != 0 && t[0] != unit ? 1 : 0) + CountWhere(1, n, [t, unit](std::size_t i) {
+             return (t[i - 1] == unit) & (t[i] != unit);
+           });
+  }
+  if (separator.size() == 2 && separator[0] != separator[1]) {
+    // Two different units cannot overlap themselves, so every occurrence is a separator.
+    const CharT first = separator[0];
+    const CharT second = separator[1];
+    auto at = [t, first, second](std::size_t i) { return (t[i] == first) & (t[i + 1] == second); };
+    return (n == 1 || (n > 1 && !at(0)) ? 1 : 0) +
+           CountWhere(2, n == 0 ? 0 : n - 1, [at](std::size_t i) { return at(i - 2) & !at(i); }) +
+           (n >= 3 && at(n - 3) ? 1 : 0);  // the last piece, one unit long
+  }
+  std::size_t count = 0;
+  ForEachNonEmptyLine(text, separator, [&count](ArticleView<CharT>) { ++count; });
+  return count;
 }
 
 // Parts of about equal size whose non-empty lines, one part after the other, are those of
@@ -52,17 +93,17 @@ LineList<CharT> NonEmptyLines(ArticleView<CharT> text, ArticleView<CharT> separa
       text, separator,
       std::clamp<std::size_t>(text.size() / kUnitsPerThread, 1, std::max<std::size_t>(threads, 1)));
   std::vector<std::size_t> firsts(parts.size() + 1, 0);
-  RunSideBySide(parts.size(), [&](std::size_t i) {
-    std::size_t count = 0;  // a local: neighbouring counts share a cache line
-    ForEachNonEmptyLine(parts[i], separator, [&count](ArticleView<CharT>) { ++count; });
-    firsts[i + 1] = count;
-  });
+  RunSideBySide(parts.size(),
+                [&](std::size_t i) { firsts[i + 1] = CountNonEmptyLines(parts[i], separator); });
   for (std::size_t i = 0; i < parts.size(); ++i) firsts[i + 1] += firsts[i];
   LineList<CharT> lines(firsts.back());
   RunSideBySide(parts.size(), [&](std::size_t i) {
     if (firsts[i] == firsts[i + 1]) return;  // nothing to copy: no second pass over the part
     auto* out = lines.data() + firsts[i];
-    ForEachNonEmptyLine(parts[i], separator, [&out](ArticleView<CharT> line) { *out++ = line; });
+    auto* const end = lines.data() + firsts[i + 1];
+    ForEachNonEmptyLine(parts[i], separator, [&out, end](ArticleView<CharT> line) {
+      if (out != end) *out++ = line;  // never past the count, should the two ever disagree
+    });
   });
   return lines;
 }
