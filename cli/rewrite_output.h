@@ -38,6 +38,7 @@ class RewriteOutput {
   }
 
   [[nodiscard]] std::size_t blocks() const { return starts_.size(); }
+  [[nodiscard]] std::size_t bytes() const { return units_ * sizeof(CharT); }
 
   // Encodes block `block` into `out`; returns the number of bytes.
   std::size_t fill(std::size_t block, char* out) const {

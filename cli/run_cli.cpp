@@ -58,7 +58,9 @@ void WriteRewrite(ArticleView<CharT> text, TextEncoding encoding, RandomSource& 
   const LineList<CharT> lines = ShuffledNonEmptyLines(text, lineBreak, random, Threads());
   if (lines.empty()) return;
   const RewriteOutput<CharT> output(lines, lineBreak, kBlockBytes, IsBigEndian(encoding));
-  BlockPipeline pipeline(kBlockBytes, Threads() > 1 ? Threads() : 0);
+  // A small output is one block, filled on this thread in a buffer of its size.
+  const bool sideBySide = Threads() > 1 && output.blocks() > 1;
+  BlockPipeline pipeline(std::min(kBlockBytes, output.bytes()), sideBySide ? Threads() : 0);
   const BlockPipeline::Fill fill = [&output](std::size_t block, char* slot) {
     return output.fill(block, slot);
   };
