@@ -43,17 +43,20 @@ void WidenPipe([[maybe_unused]] std::FILE* file) {
 
 }  // namespace
 
-int InputBytes::readAll(std::FILE* file) {
+int InputBytes::readAll(std::FILE* file, const std::function<void(std::string_view)>& progress) {
   WidenPipe(file);
+  const std::size_t hint = SizeHint(file);
+  sizeKnown_ = hint != 0;
   // One byte beyond the hint lets a file be read to its end without growing; a file that grew
   // meanwhile is still read whole.
-  buffer_.grow(std::max(SizeHint(file) + 1, kChunk));
+  buffer_.grow(std::max(hint + 1, kChunk));
   for (;;) {
     if (size_ == buffer_.capacity()) GrowFull(buffer_);
     errno = 0;
     const std::size_t got =
         std::fread(buffer_.data() + size_, 1, std::min(kChunk, buffer_.capacity() - size_), file);
     size_ += got;
+    if (got != 0 && progress) progress(view());
     if (got != 0) continue;
     if (std::ferror(file)) return errno != 0 ? errno : EIO;
     return 0;

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <functional>
 #include <string_view>
 
 #include "cli/byte_buffer.h"
@@ -13,13 +14,18 @@ class InputBytes {
  public:
   [[nodiscard]] std::string_view view() const { return {buffer_.data(), size_}; }
 
-  // Reads `file` to its end. Returns 0, or the errno value of the failure; throws
-  // std::bad_alloc when the input does not fit in memory.
-  int readAll(std::FILE* file);
+  // Whether the input said its size before it was read (a regular file, not a pipe).
+  [[nodiscard]] bool sizeKnown() const { return sizeKnown_; }
+
+  // Reads `file` to its end, handing `progress` everything read so far after each chunk.
+  // Returns 0, or the errno value of the failure; throws std::bad_alloc when the input does not
+  // fit in memory.
+  int readAll(std::FILE* file, const std::function<void(std::string_view)>& progress = {});
 
  private:
   ByteBuffer buffer_;
   std::size_t size_ = 0;
+  bool sizeKnown_ = false;
 };
 
 }  // namespace wyc::cli

@@ -18,9 +18,11 @@
 #include "cli/output_writer.h"
 #include "cli/quote.h"
 #include "cli/rewrite_output.h"
+#include "cli/streamed_split.h"
 #include "cli/text_encoding.h"
+#include "core/line_filter.h"
+#include "core/line_shuffle.h"
 #include "core/random_source.h"
-#include "core/rewrite.h"
 #include "core/time_of_day.h"
 
 namespace wyc::cli {
@@ -48,14 +50,13 @@ std::string Describe(const std::string& input) {
 // Both cores where the machine has them; more rarely pays for memory-bound work.
 std::size_t Threads() { return std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4); }
 
-// Writes the byte order mark and the rewrite of `text`: its non-empty lines shuffled, each
-// followed by the line break twice and the last by one. Nothing when no line is left. Every
-// allocation comes before the first byte is written.
+// Shuffles `lines` and writes the byte order mark and the lines, each followed by the line
+// break twice and the last by one. Nothing when no line is left. Every allocation comes before
+// the first byte is written.
 template <class CharT>
-void WriteRewrite(ArticleView<CharT> text, TextEncoding encoding, RandomSource& random,
-                  OutputWriter& writer) {
-  const ArticleView<CharT> lineBreak = DetectLineBreak(text);
-  const LineList<CharT> lines = ShuffledNonEmptyLines(text, lineBreak, random, Threads());
+void ShuffleAndWrite(std::span<ArticleView<CharT>> lines, ArticleView<CharT> lineBreak,
+                     TextEncoding encoding, RandomSource& random, OutputWriter& writer) {
+  ShuffleLines(lines, random);
   if (lines.empty()) return;
   const RewriteOutput<CharT> output(lines, lineBreak, kBlockBytes, IsBigEndian(encoding));
   // A small output is one block, filled on this thread in a buffer of its size.
@@ -66,6 +67,14 @@ void WriteRewrite(ArticleView<CharT> text, TextEncoding encoding, RandomSource& 
   };
   writer.write(ByteOrderMark(encoding));
   pipeline.run(output.blocks(), fill, writer);
+}
+
+template <class CharT>
+void WriteRewrite(ArticleView<CharT> text, TextEncoding encoding, RandomSource& random,
+                  OutputWriter& writer) {
+  const ArticleView<CharT> lineBreak = DetectLineBreak(text);
+  LineList<CharT> lines = NonEmptyLines(text, lineBreak, Threads());
+  ShuffleAndWrite<CharT>(lines, lineBreak, encoding, random, writer);
 }
 
 template <class CharT>
@@ -95,6 +104,7 @@ int RunCli(std::span<const std::string_view> args, const CliStreams& streams) {
 
   const std::string name = Describe(options.input);
   InputBytes input;
+  StreamedSplit streamed;
   try {
     FileHandle opened;
     std::FILE* source = streams.in;
@@ -104,7 +114,10 @@ int RunCli(std::span<const std::string_view> args, const CliStreams& streams) {
         return Fail(streams, kExitFailure, "cannot open " + name + ": " + ErrnoText(errno));
       source = opened.get();
     }
-    if (const int error = input.readAll(source); error != 0) {
+    const auto progress = [&input, &streamed](std::string_view soFar) {
+      if (!input.sizeKnown()) streamed.feed(soFar);
+    };
+    if (const int error = input.readAll(source, progress); error != 0) {
       return Fail(streams, kExitFailure, "cannot read " + name + ": " + ErrnoText(error));
     }
   } catch (const std::bad_alloc&) {
@@ -129,7 +142,12 @@ int RunCli(std::span<const std::string_view> args, const CliStreams& streams) {
         DecodeAndWriteRewrite<char16_t>(encoded, random, writer);
         break;
       default:
-        WriteRewrite<char>(encoded.body, encoded.encoding, random, writer);
+        if (const auto lines = input.sizeKnown() ? std::nullopt : streamed.finish(input.view())) {
+          ShuffleAndWrite<char>(*lines, DetectLineBreak(encoded.body), encoded.encoding, random,
+                                writer);
+        } else {
+          WriteRewrite<char>(encoded.body, encoded.encoding, random, writer);
+        }
     }
   } catch (const std::bad_alloc&) {
     return Fail(streams, kExitFailure, "out of memory rewriting " + name);

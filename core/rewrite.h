@@ -1,5 +1,5 @@
 // The rewrite of an article: its non-empty lines in shuffled order, a blank line between lines.
-// The window joins the result into a string; the command line streams it.
+// The window joins the result into a string; the command line writes the lines as they are.
 #pragma once
 
 #include <span>
@@ -11,11 +11,10 @@ namespace wyc {
 
 // The non-empty lines of `text` split at `lineBreak`, shuffled. For CR LF text and the same
 // draws these are the lines of RndLine(LineFilter(text)) in the same order, split only once.
-// `threads` may split a large text side by side; the result does not depend on it.
 template <class CharT, UnitIntervalSource Source>
 LineList<CharT> ShuffledNonEmptyLines(ArticleView<CharT> text, ArticleView<CharT> lineBreak,
-                                      Source& source, std::size_t threads = 1) {
-  LineList<CharT> lines = NonEmptyLines(text, lineBreak, threads);
+                                      Source& source) {
+  LineList<CharT> lines = NonEmptyLines(text, lineBreak);
   ShuffleLines(std::span{lines}, source);
   return lines;
 }

@@ -20,11 +20,9 @@ TEST(ParseCommandLine, AcceptsTheDocumentedFormsAndNamesTheCauseOfARefusal) {
       {{"--", "--seed"}, "rewrite - --seed"},  // a file named --seed
       {{"--help"}, "help - -"},
       {{"--version"}, "version - -"},
-      {{"-x\n"}, "unknown option '-x'$'\\n'''"},
       {{"--seed"}, "option '--seed' needs a value"},
       {{"--seed", "-1"}, "invalid seed '-1'"},
       {{"--seed", "18446744073709551616"}, "invalid seed '18446744073709551616'"},
-      {{"--seed="}, "invalid seed ''"},
       {{"a.txt", "b.txt"}, "too many arguments"},
   };
   for (const auto& row : rows) {

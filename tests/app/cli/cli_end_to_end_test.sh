@@ -2,14 +2,12 @@
 # weiyuanchuang-cli run as a user runs it: files, pipes, encodings, errors, exit statuses and
 # memory limits. Usage: cli_end_to_end_test.sh PROGRAM [SANITIZED]
 set -u
-cli=$1
+cli=$(realpath "$1")
 sanitized=${2:-OFF}  # address space limits cannot hold a sanitizer's shadow memory
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 cd "$dir" || exit 1
-passed=0
-failed=0
-skipped=0
+passed=0 failed=0 skipped=0
 
 # expect NAME STATUS OUT ERR COMMAND: runs COMMAND in a shell ($1 is the program) for a minute at
 # most and checks the exit status, the exact standard output (OUT, a printf format) and standard
@@ -18,10 +16,7 @@ skipped=0
 # Rows named "(limit)" need an address space limit and are skipped in a sanitizer build.
 expect() {
   local status=0
-  if [ "$sanitized" = ON ] && [[ $1 == *"(limit)"* ]]; then
-    skipped=$((skipped + 1))
-    return
-  fi
+  [ "$sanitized" = ON ] && [[ $1 == *"(limit)"* ]] && { skipped=$((skipped + 1)); return; }
   timeout 60 bash -c "$5" cli "$cli" >out 2>err || status=$?
   printf "$3" >expected
   if [ "$status" -eq "$2" ] && cmp -s out expected &&
@@ -44,6 +39,7 @@ while IFS='|' read -r name status out err command; do
 done <<'ROWS'
 lf|0|b\n\nc\n\na\n||printf 'a\n\nb\n\n\nc\n' | "$1" --seed 1
 crlf|0|b\r\n\r\nc\r\n\r\na\r\n||printf 'a\r\n\r\nb\r\n\r\n\r\nc' | "$1" --seed 1
+crlf in two reads|0|b\r\n\r\nc\r\n\r\na\r\n||(printf 'a\r'; sleep 0.1; printf '\nb\r\n\r\n\r\nc') | "$1" --seed 1
 first break decides|0|b\r\n\nc\n\na\n||printf 'a\nb\r\nc\n' | "$1" --seed 1
 one line|0|single line\n||printf 'single line' | "$1"
 blank is not empty|0|\t\r\n\r\n  \r\n||printf '  \r\n\t\r\n' | "$1" --seed 1
