@@ -2,8 +2,8 @@
 """Times weiyuanchuang-cli against GNU shuf (and cat, the floor) on the same generated article.
 
 Generates a UTF-8 article of Chinese lines with LF breaks (about a fifth of the lines empty),
-then runs each program in turn, interleaved, several times, with its output going to a new
-real file, and prints for each the median wall time, the fastest and slowest run, the spread
+then runs each program in turn, interleaved and each round in a rotated order, several times,
+with its output going to a new real file, and prints for each the median wall time, the fastest and slowest run, the spread
 (interquartile range over the median) and the peak resident memory relative to the article.
 The command line runs twice: reading the article by name and through a pipe from cat.
 
@@ -96,9 +96,12 @@ def main():
             programs["shuf"] = ["shuf", article]
             programs["cat"] = ["cat", article]
             results = {name: [] for name in programs}
-            for _ in range(args.runs):  # interleaved, so all see the same machine
-                for name, argv in programs.items():
-                    results[name].append(run_once(argv, output, rss))
+            names = list(programs)
+            for run in range(args.runs):
+                # Interleaved, so all see the same machine, and each round starts with another
+                # program: the first after a pause meets memory the host has taken back.
+                for name in names[run % len(names):] + names[:run % len(names)]:
+                    results[name].append(run_once(programs[name], output, rss))
             wide = []
             for name, runs in results.items():
                 times = [t for t, _ in runs]

@@ -8,9 +8,9 @@
 #include <span>
 #include <vector>
 
+#include "cli/prefetch.h"
 #include "cli/text_encoding.h"
 #include "core/article_text.h"
-#include "core/prefetch.h"
 
 namespace wyc::cli {
 
