@@ -5,7 +5,8 @@ Generates a UTF-8 article of Chinese lines with LF breaks (about a fifth of the 
 then runs each program in turn, interleaved and each round in a rotated order, several times,
 with its output going to a new real file, and prints for each the median wall time, the fastest and slowest run, the spread
 (interquartile range over the median) and the peak resident memory relative to the article.
-The command line runs twice: reading the article by name and through a pipe from cat.
+The command line runs twice: reading the article by name, and from a pipe that cat writes
+(timing the command line alone, as `cat FILE | /usr/bin/time weiyuanchuang-cli` does).
 
     bench/cli_vs_shuf.py --cli build/ci/app/cli/weiyuanchuang-cli [--sizes 1,10,100] [--runs 5]
 
@@ -48,8 +49,10 @@ def make_article(path, size_bytes, seed=1):
     return written
 
 
-def run_once(argv, out_path, rss_path):
-    """Wall time and peak resident memory of one run, its output going to out_path."""
+def run_once(argv, out_path, rss_path, piped_from=None):
+    """Wall time and peak resident memory of one run, its output going to out_path; with
+    piped_from, its standard input is `cat piped_from` and only the program itself is timed, as
+    `cat FILE | /usr/bin/time PROGRAM` would."""
     # Start every run with no dirty pages from the previous one, so that the kernel's
     # write-back does not bill one program for another's output. A new file each time:
     # truncating the previous output makes ext4 flush on close.
@@ -57,11 +60,16 @@ def run_once(argv, out_path, rss_path):
         os.unlink(out_path)
     os.sync()
     with open(out_path, "wb") as out:
+        cat = subprocess.Popen(["cat", piped_from], stdout=subprocess.PIPE) if piped_from else None
         start = time.perf_counter()
-        # GNU time reports the largest peak of the programs it waited for; a child forked from
-        # this Python process would report Python's memory as its peak.
-        status = subprocess.call(["/usr/bin/time", "-f", "%M", "-o", rss_path] + argv, stdout=out)
+        # GNU time reports the program's own peak; a child forked from this Python process
+        # would report Python's memory as its peak.
+        status = subprocess.call(["/usr/bin/time", "-f", "%M", "-o", rss_path] + argv, stdout=out,
+                                 stdin=cat.stdout if cat else None)
         elapsed = time.perf_counter() - start
+        if cat:
+            cat.stdout.close()
+            status = status or cat.wait()
     if status != 0:
         sys.exit(f"{argv} failed with status {status}")
     with open(rss_path) as rss:
@@ -91,8 +99,7 @@ def main():
         for size_mb in (int(s) for s in args.sizes.split(",")):
             size = make_article(article, size_mb * MB)
             programs = {name: [path, "--seed", "1", article] for name, path in clis.items()}
-            programs["weiyuanchuang-cli, pipe"] = [
-                "sh", "-c", 'cat "$1" | "$0" --seed 1', args.cli, article]
+            programs["weiyuanchuang-cli, pipe"] = [args.cli, "--seed", "1"]
             programs["shuf"] = ["shuf", article]
             programs["cat"] = ["cat", article]
             results = {name: [] for name in programs}
@@ -101,7 +108,8 @@ def main():
                 # Interleaved, so all see the same machine, and each round starts with another
                 # program: the first after a pause meets memory the host has taken back.
                 for name in names[run % len(names):] + names[:run % len(names)]:
-                    results[name].append(run_once(programs[name], output, rss))
+                    piped = article if name.endswith(", pipe") else None
+                    results[name].append(run_once(programs[name], output, rss, piped))
             wide = []
             for name, runs in results.items():
                 times = [t for t, _ in runs]
