@@ -21,7 +21,10 @@ bool StreamedSplit::start(std::string_view input, bool atEnd) {
     state_ = State::Off;
     return false;
   }
-  if (encoded.body.find('\n') == std::string_view::npos && !atEnd) return false;
+  // Where the last call stopped looking: a long first line must not be searched again and again.
+  const std::size_t lineFeed = encoded.body.find('\n', searched_);
+  searched_ = encoded.body.size();
+  if (lineFeed == std::string_view::npos && !atEnd) return false;
   markSize_ = input.size() - encoded.body.size();
   scanner_.emplace(DetectLineBreak(encoded.body));
   state_ = State::Splitting;

@@ -33,6 +33,7 @@ class StreamedSplit {
 
   enum class State { Waiting, Splitting, Off } state_ = State::Waiting;
   std::size_t markSize_ = 0;
+  std::size_t searched_ = 0;  // bytes of text searched for the first line feed
   std::optional<LineScanner<char, false>> scanner_;
   ByteBuffer lines_;  // Line records, then the views made from them in place
   std::size_t count_ = 0;
