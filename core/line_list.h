@@ -1,6 +1,7 @@
 // Splitting an article text into its line list and joining lines again.
 #pragma once
 
+#include <algorithm>
 #include <cassert>
 #include <cstddef>
 #include <span>
@@ -31,7 +32,10 @@ class LineScanner {
     for (;;) {
       if constexpr (!kVisitRuns) skipRun(text);
       const std::size_t at = text.find(last, scan_);
-      if (at == ArticleView<CharT>::npos) return;
+      if (at == ArticleView<CharT>::npos) {
+        scan_ = std::max(scan_, text.size());  // a growing text is not searched twice
+        return;
+      }
       if (text.compare(at - lead_, lead_, separator_.data(), lead_) == 0) {
         visit(text.substr(start_, at - lead_ - start_));
         start_ = at + 1;
