@@ -43,10 +43,13 @@ void WidenPipe([[maybe_unused]] std::FILE* file) {
 
 }  // namespace
 
-int InputBytes::readAll(std::FILE* file, const std::function<void(std::string_view)>& progress) {
+int InputBytes::readAll(std::FILE* file, std::string_view shrunk,
+                        const std::function<void(std::string_view)>& progress) {
   WidenPipe(file);
   const std::size_t hint = SizeHint(file);
   sizeKnown_ = hint != 0;
+  // A file is taken as large as it was when it was opened.
+  if (sizeKnown_ && map_.map(fileno(file), hint, shrunk)) return 0;
   // One byte beyond the hint lets a file be read to its end without growing; a file that grew
   // meanwhile is still read whole.
   buffer_.grow(std::max(hint + 1, kChunk));

@@ -117,7 +117,9 @@ int RunCli(std::span<const std::string_view> args, const CliStreams& streams) {
     const auto progress = [&input, &streamed](std::string_view soFar) {
       if (!input.sizeKnown()) streamed.feed(soFar);
     };
-    if (const int error = input.readAll(source, progress); error != 0) {
+    const std::string shrunk =
+        std::string(kProgramName) + ": " + name + " shrank while it was being read\n";
+    if (const int error = input.readAll(source, shrunk, progress); error != 0) {
       return Fail(streams, kExitFailure, "cannot read " + name + ": " + ErrnoText(error));
     }
   } catch (const std::bad_alloc&) {
