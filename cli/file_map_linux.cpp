@@ -1,10 +1,10 @@
 // FileMap on Linux: mmap, with the file's pages mapped up front.
-#include <signal.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
+#include <csignal>
 
 #include "cli/file_map.h"
 
