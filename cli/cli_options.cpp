@@ -3,6 +3,8 @@
 
 #include <charconv>
 
+#include "cli/quote.h"
+
 namespace wyc::cli {
 namespace {
 
@@ -17,8 +19,8 @@ std::optional<std::uint64_t> ParseSeed(std::string_view text) {
 }
 
 UsageError BadSeed(std::string_view text) {
-  return {"invalid seed '" + std::string(text) +
-          "': expected a whole number from 0 to 18446744073709551615"};
+  return {"invalid seed " + QuoteForMessage(text) +
+          ": expected a whole number from 0 to 18446744073709551615"};
 }
 
 }  // namespace
@@ -50,7 +52,7 @@ std::variant<CliOptions, UsageError> ParseCommandLine(std::span<const std::strin
       options.seed = ParseSeed(value);
       if (!options.seed) return BadSeed(value);
     } else {
-      return UsageError{"unknown option '" + std::string(arg) + "'"};
+      return UsageError{"unknown option " + QuoteForMessage(arg)};
     }
   }
   return options;
@@ -64,8 +66,8 @@ std::string UsageText() {
          "\n"
          "Reads FILE, or standard input when FILE is absent or '-'. The first line break\n"
          "decides the convention (CR LF or LF). Bytes pass through unchanged; a UTF-8 byte\n"
-         "order mark is kept, and UTF-16 text with a byte order mark is written back as\n"
-         "UTF-16 in the same byte order.\n"
+         "order mark is kept, and UTF-16 or UTF-32 text with a byte order mark is written\n"
+         "back in the same encoding and byte order.\n"
          "\n"
          "  --seed N     seed the shuffle with N (0 to 18446744073709551615), so that the\n"
          "               same input always gives the same output; without it the seed is\n"

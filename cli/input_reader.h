@@ -3,28 +3,35 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <functional>
 #include <string_view>
 
-#include "cli/byte_storage.h"
+#include "cli/byte_buffer.h"
+#include "cli/file_map.h"
 
 namespace wyc::cli {
 
 class InputBytes {
  public:
-  [[nodiscard]] std::string_view view() const { return {storage_.data(), size_}; }
-  // LF bytes seen while reading: an upper bound on the line count of byte text, counted while
-  // each chunk is still in the cache.
-  [[nodiscard]] std::size_t lineFeeds() const { return lineFeeds_; }
+  [[nodiscard]] std::string_view view() const {
+    return map_.view().empty() ? std::string_view(buffer_.data(), size_) : map_.view();
+  }
 
-  // Reads `file` to its end. Returns 0, or the errno value of the failure.
-  int readAll(std::FILE* file);
+  // Whether the input said its size before it was read (a regular file, not a pipe).
+  [[nodiscard]] bool sizeKnown() const { return sizeKnown_; }
+
+  // Reads `file` to its end, handing `progress` everything read so far after each chunk; maps a
+  // regular file instead where the system can (`shrunk` is the message should it shrink while
+  // mapped). Returns 0, or the errno value of the failure; throws std::bad_alloc when the input
+  // does not fit in memory.
+  int readAll(std::FILE* file, std::string_view shrunk,
+              const std::function<void(std::string_view)>& progress = {});
 
  private:
-  void grow(std::size_t capacity);
-
-  ByteStorage storage_;
+  FileMap map_;
+  ByteBuffer buffer_;
   std::size_t size_ = 0;
-  std::size_t lineFeeds_ = 0;
+  bool sizeKnown_ = false;
 };
 
 }  // namespace wyc::cli

@@ -1,53 +1,59 @@
-// Byte order marks and UTF-16 decoding for the command line.
+// Byte order marks of command-line input.
 #include "cli/text_encoding.h"
 
-#include <cassert>
+#include <array>
 
 namespace wyc::cli {
 namespace {
 
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
-constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
+using namespace std::string_view_literals;
+
+struct Mark {
+  TextEncoding encoding;
+  std::string_view bytes;
+};
+// UTF-32 LE first: its mark begins with UTF-16 LE's.
+constexpr std::array<Mark, 5> kMarks{{
+    {TextEncoding::Utf8WithBom, "\xEF\xBB\xBF"sv},
+    {TextEncoding::Utf32Le, "\xFF\xFE\0\0"sv},
+    {TextEncoding::Utf32Be, "\0\0\xFE\xFF"sv},
+    {TextEncoding::Utf16Le, "\xFF\xFE"sv},
+    {TextEncoding::Utf16Be, "\xFE\xFF"sv},
+}};
 
 }  // namespace
 
 EncodedText DetectEncoding(std::string_view bytes) {
-  if (bytes.starts_with(kUtf8Bom)) return {TextEncoding::Utf8WithBom, bytes.substr(3)};
-  if (bytes.starts_with(kUtf16LeBom)) return {TextEncoding::Utf16Le, bytes.substr(2)};
-  if (bytes.starts_with(kUtf16BeBom)) return {TextEncoding::Utf16Be, bytes.substr(2)};
+  for (const Mark& mark : kMarks) {
+    if (bytes.starts_with(mark.bytes)) return {mark.encoding, bytes.substr(mark.bytes.size())};
+  }
   return {TextEncoding::Bytes, bytes};
 }
 
 std::string_view ByteOrderMark(TextEncoding encoding) {
-  switch (encoding) {
-    case TextEncoding::Utf8WithBom:
-      return kUtf8Bom;
-    case TextEncoding::Utf16Le:
-      return kUtf16LeBom;
-    case TextEncoding::Utf16Be:
-      return kUtf16BeBom;
-    case TextEncoding::Bytes:
-      break;
+  for (const Mark& mark : kMarks) {
+    if (mark.encoding == encoding) return mark.bytes;
   }
   return {};
 }
 
-bool IsUtf16(TextEncoding encoding) {
-  return encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be;
+std::size_t UnitBytes(TextEncoding encoding) {
+  switch (encoding) {
+    case TextEncoding::Utf16Le:
+    case TextEncoding::Utf16Be:
+      return 2;
+    case TextEncoding::Utf32Le:
+    case TextEncoding::Utf32Be:
+      return 4;
+    case TextEncoding::Bytes:
+    case TextEncoding::Utf8WithBom:
+      break;
+  }
+  return 1;
 }
 
-std::u16string DecodeUtf16(std::string_view body, TextEncoding encoding) {
-  assert(IsUtf16(encoding) && body.size() % 2 == 0);
-  const bool bigEndian = encoding == TextEncoding::Utf16Be;
-  std::u16string units(body.size() / 2, u'\0');
-  for (std::size_t i = 0; i < units.size(); ++i) {
-    const auto first = static_cast<unsigned char>(body[2 * i]);
-    const auto second = static_cast<unsigned char>(body[2 * i + 1]);
-    units[i] = bigEndian ? static_cast<char16_t>(first << 8 | second)
-                         : static_cast<char16_t>(second << 8 | first);
-  }
-  return units;
+bool IsBigEndian(TextEncoding encoding) {
+  return encoding == TextEncoding::Utf16Be || encoding == TextEncoding::Utf32Be;
 }
 
 }  // namespace wyc::cli

@@ -1,5 +1,5 @@
 // The rewrite of an article: its non-empty lines in shuffled order, a blank line between lines.
-// The window joins the result into a string; the command line streams it.
+// The window joins the result into a string; the command line writes the lines as they are.
 #pragma once
 
 #include <span>

@@ -1,42 +1,43 @@
-// Byte order marks decide how the command line reads and writes text.
+// What the command line does with text: byte order marks, and names quoted for messages.
 #include "cli/text_encoding.h"
 
 #include <gtest/gtest.h>
 
+#include "cli/quote.h"
+
 namespace wyc::cli {
 namespace {
 
-TEST(DetectEncoding, ByteOrderMarkDecidesAndIsRemoved) {
-  using namespace std::string_view_literals;
-  struct Row {
-    std::string_view bytes;
-    TextEncoding encoding;
-    std::string_view body;
+using namespace std::string_view_literals;
+
+TEST(DetectEncoding, ByteOrderMarkDecidesAndWritingItBackRestoresTheInput) {
+  using enum TextEncoding;
+  // Part of a mark is text.
+  const std::pair<std::string_view, TextEncoding> rows[] = {
+      {"abc", Bytes},
+      {"\xEF\xBB\xBFx", Utf8WithBom},
+      {"\xEF\xBBx", Bytes},
+      {"\xFF\xFEx\0"sv, Utf16Le},
+      {"\xFE\xFF\0x"sv, Utf16Be},
+      {"\xFF\xFE\0\0x\0\0\0"sv, Utf32Le},
+      {"\0\0\xFE\xFF\0\0\0x"sv, Utf32Be},
+      {"\0\0\xFE"sv, Bytes},
   };
-  const Row rows[] = {
-      {"abc", TextEncoding::Bytes, "abc"},
-      {"", TextEncoding::Bytes, ""},
-      {"\xEF\xBB\xBFx", TextEncoding::Utf8WithBom, "x"},
-      {"\xEF\xBBx", TextEncoding::Bytes, "\xEF\xBBx"},  // half a mark is text
-      {"\xFF\xFEx\0"sv, TextEncoding::Utf16Le, "x\0"sv},
-      {"\xFE\xFF\0x"sv, TextEncoding::Utf16Be, "\0x"sv},
-      {"\xB0\xA1", TextEncoding::Bytes, "\xB0\xA1"},  // GBK passes as bytes
-  };
-  for (const auto& row : rows) {
-    const EncodedText detected = DetectEncoding(row.bytes);
-    EXPECT_EQ(detected.encoding, row.encoding) << ::testing::PrintToString(row.bytes);
-    EXPECT_EQ(detected.body, row.body);
-    // Writing back the mark and the body restores the input.
-    EXPECT_EQ(std::string(ByteOrderMark(detected.encoding)) + std::string(detected.body),
-              row.bytes);
+  for (const auto& [bytes, encoding] : rows) {
+    const EncodedText detected = DetectEncoding(bytes);
+    EXPECT_EQ(detected.encoding, encoding) << ::testing::PrintToString(bytes);
+    EXPECT_EQ(std::string(ByteOrderMark(encoding)) + std::string(detected.body), bytes);
   }
 }
 
-TEST(DecodeUtf16, ReadsBothByteOrders) {
-  using namespace std::string_view_literals;
-  EXPECT_EQ(DecodeUtf16("\x31\x67\x0D\x00\x0A\x00"sv, TextEncoding::Utf16Le), u"朱\r\n");
-  EXPECT_EQ(DecodeUtf16("\x67\x31\x00\x0D\x00\x0A"sv, TextEncoding::Utf16Be), u"朱\r\n");
-  EXPECT_EQ(DecodeUtf16("\x3D\xD8\x00\xDE"sv, TextEncoding::Utf16Le), u"\U0001F600");
+TEST(QuoteForMessage, GivesOneLineWithoutControlCharacters) {
+  // The last: a C1 control, then bytes that are not UTF-8.
+  const std::string_view rows[][2] = {
+      {"a.txt", "'a.txt'"},       {"it's", "'it'\\''s'"},
+      {"a\nb", "'a'$'\\n''b'"},   {"\x1B[31m\t", "''$'\\033''[31m'$'\\t'''"},
+      {"文章.txt", "'文章.txt'"}, {"\xC2\x9B\xFF\xE6\x96", "''$'\\302\\233\\377\\346\\226'''"},
+  };
+  for (const auto& [name, quoted] : rows) EXPECT_EQ(QuoteForMessage(name), quoted);
 }
 
 }  // namespace
