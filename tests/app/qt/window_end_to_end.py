@@ -53,8 +53,9 @@ class Program:
         os.chmod(os.path.join(bin, "xdg-open"), 0o755)
         env = dict(os.environ, PATH=bin + ":" + os.environ["PATH"], QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         self.process = subprocess.Popen([PROGRAM], env=env)
-        wait(lambda: any(a.get_process_id() == self.process.pid for a in pyatspi.Registry.getDesktop(0)), 20)
-        self.app = next(a for a in pyatspi.Registry.getDesktop(0) if a.get_process_id() == self.process.pid)
+        mine = lambda: [a for a in pyatspi.Registry.getDesktop(0) if a and a.get_process_id() == self.process.pid]
+        wait(mine, 20)
+        self.app = mine()[0]
         self.window = find(self.app, "frame", CAPTION)
         self.text1 = find(self.window, "text")
         if PLATFORM == "x11":
