@@ -20,12 +20,10 @@ ArticleBox::ArticleBox(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 void ArticleBox::insertFromMimeData(const QMimeData* source) {
-  if (source == nullptr || !source->hasText()) {
-    QPlainTextEdit::insertFromMimeData(source);
-    return;
-  }
+  // A paste of megabytes freezes the window while Qt lays it out. Qt starts one paragraph per
+  // LF, CR or CR LF of the pasted text, whatever the other program's convention.
   ShowBusyUntilRepainted(*window());
-  insertPlainText(DocumentTextFromExchange(source->text()));
+  QPlainTextEdit::insertFromMimeData(source);
 }
 
 QMimeData* ArticleBox::createMimeDataFromSelection() const {

@@ -113,7 +113,7 @@ void Form1Window::buildControls() {
     switch (layout.kind) {
       case ControlKind::TextBox:
         text1_ = new ArticleBox(this);  // NOLINT(cppcoreguidelines-owning-memory): Qt parent
-        text1_->setPlainText(DocumentTextFromArticle(layout.text));
+        text1_->setPlainText(ToQString(layout.text));
         // The placeholder is selected, so the first typing or paste replaces it.
         text1_->selectAll();
         text1_->setAccessibleName(ToQString(texts::kArticleBoxName));
@@ -173,7 +173,8 @@ void Form1Window::replaceText(std::u16string_view text) {
   QTextCursor cursor(text1_->document());
   cursor.beginEditBlock();
   cursor.select(QTextCursor::Document);
-  cursor.insertText(DocumentTextFromArticle(text));
+  // insertText starts a paragraph at each CR LF, and at a lone CR or LF as the box always does.
+  cursor.insertText(ToQString(text));
   cursor.endEditBlock();
   // Without scroll bars the box shows where its caret is: the start of the new text.
   text1_->moveCursor(QTextCursor::Start);
