@@ -12,7 +12,7 @@ core=(build-essential cmake ninja-build pkg-config git clang-format googletest l
 linux=(qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth xdotool xclip fonts-noto-cjk imagemagick
        desktop-file-utils appstream x11-utils)
 windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 wine32:i386
-         python3-pefile xvfb xauth fonts-noto-cjk imagemagick)
+         python3-pefile xvfb xauth xdotool xclip fonts-noto-cjk imagemagick)
 
 pkgs=()
 need_i386=0
