@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The real program under Wine, used from outside as a person would: keys by xdotool, the
 # clipboard read and filled by xclip (Wine shares the X clipboard), the prompt seen as a window.
+# An xclip that fills the clipboard stays until another program takes it over or the display
+# ends, so it must not hold on to the test's output.
 # Usage: run_program.sh PROGRAM.exe, with DISPLAY and WINEPREFIX set (scripts/test-windows.sh).
 set -euo pipefail
 fail() { echo "run_program.sh: $*" >&2; exit 1; }
@@ -8,7 +10,7 @@ poll() { for _ in $(seq 50); do "$@" && return 0; sleep 0.2; done; return 1; }
 shown() { [ "$(xdotool search --onlyvisible --name "$1" | wc -l)" = "$2" ]; }
 # Presses the keys given and prints what they put on the clipboard.
 copy() {
-  echo -n marker | xclip -selection clipboard
+  echo -n marker | xclip -selection clipboard >/dev/null 2>&1
   xdotool key --delay 80 "$@"
   poll eval '[ "$(xclip -o -selection clipboard)" != marker ]' || fail "$* copied nothing"
   xclip -o -selection clipboard
@@ -25,7 +27,7 @@ box $'x\ny'
 
 # A long article pasted in is kept whole; Tab reaches the start button and Enter presses it.
 article="$(seq 1000 | sed 's/$/ 朔屿伪原创工具可以打乱文章顺序，并自动复制到剪切板。abcdefghijklmnopqrstuvwxyz/')"
-echo -n "$article" | xclip -selection clipboard
+echo -n "$article" | xclip -selection clipboard >/dev/null 2>&1
 xdotool key ctrl+v
 rewritten="$(copy Tab Return)"
 [ "$rewritten" != "$article" ] && [ "$(grep -c '^$' <<<"$rewritten")" = 999 ] &&
