@@ -13,7 +13,7 @@ linux=(qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland qt6-translations-l1
        xdg-utils xvfb xauth xdotool xclip imagemagick desktop-file-utils appstream
        dbus at-spi2-core python3-pyatspi weston wl-clipboard)
 windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 wine32:i386
-         python3-pefile xvfb xauth fonts-noto-cjk imagemagick)
+         python3-pefile xvfb xauth xdotool xclip fonts-noto-cjk imagemagick)
 # Building the packages and installing them as a user would; the package's own run-time
 # dependencies are here so that installing it in the test pulls nothing from the archive.
 packaging=(dpkg-dev lintian man-db nsis xdotool xclip qt6-wayland qt6-translations-l10n

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "core/random_source.h"
 #include "resource_ids.h"
@@ -17,6 +18,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   // Loads common controls 6, which the manifest asks for, before the first control exists.
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
+  // The text box's accessible name is handed to oleacc through COM.
+  const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
 
   wyc::ui::win32::MainWindow window;
   if (!window.create(instance, LoadIconW(instance, MAKEINTRESOURCEW(IDI_WEIYUANCHUANG)))) {
@@ -34,5 +37,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   window.bind(form);
   form.Form_Load();
   window.show(showCommand);
-  return wyc::ui::win32::RunMessageLoop(window.handle());
+  const int exitCode = wyc::ui::win32::RunMessageLoop(window.handle());
+  if (com) CoUninitialize();
+  return exitCode;
 }

@@ -22,8 +22,8 @@ std::wstring ShortPath(const std::wstring& directory) {
   return shortForm;
 }
 
-}  // namespace
-
+// The skin file's path in the ANSI code page. A folder the code page cannot represent is named
+// by its short (8.3) form, which is plain ASCII; the file name after the last '/' stays.
 std::string AnsiSkinPath(std::wstring_view path) {
   NarrowText ansi = ToAnsi(path);
   const std::size_t slash = path.rfind(L'/');
@@ -31,6 +31,8 @@ std::string AnsiSkinPath(std::wstring_view path) {
   return ToAnsi(ShortPath(std::wstring(path.substr(0, slash))) + std::wstring(path.substr(slash)))
       .bytes;
 }
+
+}  // namespace
 
 SkinEngine::SkinEngine(std::wstring directory) : directory_(std::move(directory)) {}
 

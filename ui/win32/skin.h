@@ -11,17 +11,14 @@ namespace wyc::ui::win32 {
 // The engine's one entry point: skin file path and options, both in the ANSI code page.
 using SkinHAttachEx = int(__stdcall*)(const char*, const char*);
 
-// The skin file's path in the ANSI code page. A folder the code page cannot represent is named
-// by its short (8.3) form, which is plain ASCII; the file name after the last '/' stays.
-std::string AnsiSkinPath(std::wstring_view path);
-
 class SkinEngine final : public SkinPort {
  public:
   // The library is looked for in `directory` only, never on the search path.
   explicit SkinEngine(std::wstring directory);
 
   [[nodiscard]] std::u16string applicationDirectory() const override;
-  // Calls SkinH_AttachEx when the library and the function are there; nothing otherwise.
+  // Calls SkinH_AttachEx when the library and the function are there; nothing otherwise. A
+  // folder in the path that the ANSI code page cannot represent goes by its short (8.3) form.
   void attach(std::u16string_view skinPath, std::u16string_view options) override;
 
  private:
