@@ -60,6 +60,10 @@ void Form1::Command2_Click() { open(texts::kWebsiteAddress); }
 void Form1::Command3_Click() { open(texts::kMicroblogAddress); }
 void Form1::Label2_Click() { open(texts::kWebsiteAddress); }
 
+void Form1::Click(ControlName control) {
+  if (const ClickHandler* binding = ClickHandlerOf(control)) (this->*binding->handler)();
+}
+
 void Form1::promptForText() {
   showMessage(texts::kEmptyTextPrompt);
   window_.focusText();

@@ -32,6 +32,8 @@ class Form1 {
   void Command2_Click();
   void Command3_Click();
   void Label2_Click();
+  // A click on `control`, as a backend reports it: runs that control's handler, if it has one.
+  void Click(ControlName control);
 
  private:
   void promptForText();

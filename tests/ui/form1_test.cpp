@@ -32,7 +32,7 @@ class Form1Test : public ::testing::Test {
                    std::pair<std::u16string, std::u16string>(texts::kEmptyTextPrompt,
                                                              texts::kApplicationTitle)));
   }
-  void click(ControlName control) { (form.*ClickHandlerOf(control)->handler)(); }
+  void click(ControlName control) { form.Click(control); }
 
   test::FakeServices fakes;
   test::Journal& journal = fakes.journal;

@@ -94,7 +94,7 @@ void Form1Window::bind(Form1& form) {
   form_ = &form;
   for (const ClickHandler& binding : kClickHandlers) {
     auto* control = findChild<QObject*>(ObjectName(binding.control));
-    const auto handler = [this, binding] { (form_->*binding.handler)(); };
+    const auto handler = [this, control = binding.control] { form_->Click(control); };
     if (auto* button = qobject_cast<QPushButton*>(control)) {
       connect(button, &QPushButton::clicked, this, handler);
     } else if (auto* label = qobject_cast<ClickableLabel*>(control)) {

@@ -371,9 +371,7 @@ void MainWindow::onCommand(int id, int code) {
   if (form_ == nullptr || index < 0 || index >= static_cast<int>(kForm1Controls.size())) return;
   // BN_CLICKED and STN_CLICKED are both zero: a click of a button or of a notifying label.
   if (code != BN_CLICKED) return;
-  const ClickHandler* binding =
-      ClickHandlerOf(kForm1Controls[static_cast<std::size_t>(index)].name);
-  if (binding != nullptr) (form_->*binding->handler)();
+  form_->Click(kForm1Controls[static_cast<std::size_t>(index)].name);
 }
 
 void MainWindow::onTextLostFocus(HWND gainingFocus) {
