@@ -13,6 +13,7 @@
 #include <QTest>
 #include <vector>
 
+#include "tests/ui/fakes.h"
 #include "ui/qt/article_text_qt.h"
 #include "ui/qt/desktop_services.h"
 
@@ -78,6 +79,18 @@ TEST(Form1Window, ShowsTheBusyCursorUntilRepaintedAndEnterInTheBoxIsALineBreak) 
   box->moveCursor(QTextCursor::End);
   QTest::keyClick(box, Qt::Key_Return);
   EXPECT_EQ(window.text(), u"a\r\n");
+}
+
+TEST(Form1Window, ClosesWithTheFocusInTheBoxAfterItsFormIsGone) {
+  // As in the program: the form, made after the window, goes first. The focus leaving the box
+  // as the window is destroyed must reach neither the form nor the half-destroyed window.
+  Form1Window window;
+  test::FakeServices fakes;
+  Form1 form(window, fakes.services());
+  window.bind(form);
+  window.show();
+  window.focusText();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
 }
 
 }  // namespace
