@@ -1,14 +1,11 @@
 // RndLine: puts the lines of an article text into a random order, a blank line between lines.
 #pragma once
 
-#include <algorithm>
-#include <array>
 #include <cstddef>
 #include <span>
 #include <utility>
 
 #include "core/line_list.h"
-#include "core/prefetch.h"
 #include "core/random_source.h"
 
 namespace wyc {
@@ -21,21 +18,11 @@ template <class T, UnitIntervalSource Source>
 void ShuffleLines(std::span<T> items, Source& source) {
   const std::size_t count = items.size();
   const auto scale = static_cast<double>(count);
-  // The partners of a batch are drawn first and fetched while the batch's swaps wait: on a list
-  // larger than the cache every partner is a cache miss. Draws and swaps keep their order, and
-  // the draws do not depend on the list, so the result is the same as swapping after each draw.
-  constexpr std::size_t kBatch = 32;
-  std::array<std::size_t, kBatch> partners{};
-  for (std::size_t base = 0; base < count; base += kBatch) {
-    const std::size_t batch = std::min(kBatch, count - base);
-    for (std::size_t j = 0; j < batch; ++j) {
-      auto k = static_cast<std::size_t>(source.draw() * scale);
-      // r < 1 keeps k below count; a source that ever broke that must not swap out of range.
-      if (k >= count) k = count - 1;
-      partners[j] = k;
-      PrefetchForRead(&items[k]);
-    }
-    for (std::size_t j = 0; j < batch; ++j) std::swap(items[base + j], items[partners[j]]);
+  for (std::size_t i = 0; i < count; ++i) {
+    auto k = static_cast<std::size_t>(source.draw() * scale);
+    // r < 1 keeps k below count; a source that ever broke that must not swap out of range.
+    if (k >= count) k = count - 1;
+    std::swap(items[i], items[k]);
   }
 }
 

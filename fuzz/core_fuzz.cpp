@@ -1,14 +1,12 @@
-// libFuzzer target: the filter, the shuffle and the streamed rewrite on arbitrary text, checked
-// against a plain reference split and against each other.
-#include <algorithm>
+// libFuzzer target: the filter, the shuffle, the shared rewrite and the command line's block
+// output on text of bytes, UTF-16 or UTF-32 units, each against the reference split.
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <vector>
 
-#include "core/line_filter.h"
-#include "core/line_shuffle.h"
+#include "cli/rewrite_output.h"
 #include "core/rewrite.h"
+#include "tests/support/article_generator.h"
 #include "tests/support/scripted_source.h"
 
 namespace {
@@ -17,90 +15,68 @@ void Check(bool condition) {
   if (!condition) __builtin_trap();
 }
 
-// The obvious split, independent of the one under test.
 template <class CharT>
-std::vector<wyc::ArticleText<CharT>> ReferenceSplit(wyc::ArticleView<CharT> text,
-                                                    wyc::ArticleView<CharT> separator) {
-  std::vector<wyc::ArticleText<CharT>> pieces;
-  if (text.empty()) return pieces;
-  std::size_t start = 0;
-  for (std::size_t at; (at = text.find(separator, start)) != wyc::ArticleView<CharT>::npos;) {
-    pieces.emplace_back(text.substr(start, at - start));
-    start = at + separator.size();
+void CheckText(wyc::ArticleView<CharT> text, std::uint8_t control) {
+  using Text = wyc::ArticleText<CharT>;
+  const auto crlf = wyc::kCrLf<CharT>;
+  const auto kept = wyc::test::ReferenceSplit(text, crlf, true);
+  const Text filtered = wyc::LineFilter<CharT>(text);
+  Check(wyc::test::ReferenceSplit<CharT>(filtered, crlf) == kept);
+
+  // One draw per line, a blank line between lines, and the shared rewrite gives the same text
+  // for the same draws.
+  wyc::test::ScriptedSource window(control);
+  wyc::test::ScriptedSource shared(control);
+  const Text shuffled = wyc::RndLine<CharT>(filtered, window);
+  Check(window.draws() == kept.size() && wyc::RewriteArticle<CharT>(text, shared) == shuffled);
+
+  // Fed as it arrives, in pieces that may end inside a CR LF, the text splits the same way.
+  wyc::LineScanner<CharT, false> scanner(crlf);
+  std::vector<Text> streamed;
+  const auto keep = [&streamed](wyc::ArticleView<CharT> line) {
+    if (!line.empty()) streamed.emplace_back(line);
+  };
+  for (std::size_t end = 0; end < text.size(); end += control % 7 + 1)
+    scanner.feed(text.substr(0, end), keep);
+  scanner.finish(text, keep);
+  Check(streamed == kept);
+
+  // Cut into parts, the text keeps its non-empty lines; in blocks of any size, the output is
+  // each of them followed by the line break twice, the last by one, in the right byte order.
+  const auto lf = wyc::kLf<CharT>;
+  std::vector<wyc::ArticleView<CharT>> views;
+  for (const auto part : wyc::CutAtSeparators(text, lf, control % 5 + 1)) {
+    const auto partLines = wyc::NonEmptyLines(part, lf);
+    views.insert(views.end(), partLines.begin(), partLines.end());
   }
-  pieces.emplace_back(text.substr(start));
-  return pieces;
+  Check(std::vector<Text>(views.begin(), views.end()) == wyc::test::ReferenceSplit(text, lf, true));
+  const bool bigEndian = (control & 1) != 0;
+  const std::size_t blockBytes = sizeof(CharT) * (control % 7 + 1);
+  const wyc::cli::RewriteOutput<CharT> output(views, lf, blockBytes, bigEndian);
+  std::string bytes(blockBytes * output.blocks(), '\0');
+  std::size_t used = 0;
+  for (std::size_t i = 0; i < output.blocks(); ++i) used += output.fill(i, bytes.data() + used);
+  Text joined =
+      wyc::JoinLines<CharT>(views, Text(lf) + Text(lf)) + (views.empty() ? Text() : Text(lf));
+  Check(wyc::cli::DecodeUnits<CharT>(bytes.substr(0, used), bigEndian) == joined);
 }
 
+// A unit per byte; bytes from 0xF0 up stand for units as wide as CharT, with distinct bytes.
 template <class CharT>
-void CheckText(wyc::ArticleView<CharT> text, std::uint64_t seed) {
-  const auto crlf = wyc::kCrLf<CharT>;
-  // The filter keeps exactly the non-empty lines, in order.
-  std::vector<wyc::ArticleText<CharT>> kept;
-  for (auto& line : ReferenceSplit(text, crlf)) {
-    if (!line.empty()) kept.push_back(std::move(line));
-  }
-  const auto filtered = wyc::LineFilter<CharT>(text);
-  Check(ReferenceSplit<CharT>(filtered, crlf) == kept);
-
-  // The shuffle draws once per line and returns the same lines, a blank line between them.
-  wyc::test::CountingSource window(seed);
-  const auto shuffled = wyc::RndLine<CharT>(filtered, window);
-  Check(window.draws() == kept.size());
-  auto lines = ReferenceSplit<CharT>(shuffled, wyc::kCrLfCrLf<CharT>);
-  auto expected = kept;
-  std::sort(lines.begin(), lines.end());
-  std::sort(expected.begin(), expected.end());
-  Check(lines == expected);
-
-  // The streamed rewrite gives the window's result for the same draws, plus a final break.
-  const auto lineBreak = wyc::DetectLineBreak(text);
-  wyc::test::CountingSource streamed(seed);
-  wyc::ArticleText<CharT> out;
-  const bool wrote = wyc::RewriteLines(text, lineBreak, streamed,
-                                       [&out](wyc::ArticleView<CharT> piece) { out += piece; });
-  if (lineBreak == crlf) {
-    Check(wrote == !kept.empty() && streamed.draws() == kept.size());
-    Check(wrote ? out == shuffled + wyc::ArticleText<CharT>(crlf) : out.empty());
-  } else {
-    // LF text: the same property with LF as the line break.
-    std::vector<wyc::ArticleText<CharT>> lfLines;
-    for (auto& line : ReferenceSplit(text, lineBreak)) {
-      if (!line.empty()) lfLines.push_back(std::move(line));
-    }
-    Check(wrote == !lfLines.empty() && streamed.draws() == lfLines.size());
-    if (wrote) {
-      Check(out.ends_with(lineBreak));
-      wyc::ArticleText<CharT> doubled(lineBreak);
-      doubled += lineBreak;
-      auto outLines = ReferenceSplit<CharT>(
-          wyc::ArticleView<CharT>(out).substr(0, out.size() - lineBreak.size()), doubled);
-      std::sort(outLines.begin(), outLines.end());
-      std::sort(lfLines.begin(), lfLines.end());
-      Check(outLines == lfLines);
-    }
-  }
+void CheckUnits(const std::uint8_t* data, std::size_t size, std::uint8_t control) {
+  std::basic_string<CharT> text(size, CharT{});
+  for (std::size_t i = 0; i < size; ++i)
+    text[i] = static_cast<CharT>(data[i] < 0xF0 ? data[i] : data[i] * 0x01020304U);
+  CheckText<CharT>(text, control);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 1) return 0;
-  const bool utf16 = (data[0] & 1) != 0;
-  const std::uint64_t seed = data[0] >> 1;
-  ++data;
-  --size;
-  if (utf16) {
-    // Pairs of bytes as units, with the bytes 0x0D and 0x0A widened so that line breaks are
-    // common: the interesting cases are all about them.
-    std::u16string text(size / 2, u'\0');
-    for (std::size_t i = 0; i < text.size(); ++i) {
-      const auto unit = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
-      text[i] = data[2 * i + 1] == 0xFF ? static_cast<char16_t>(data[2 * i]) : unit;
-    }
-    CheckText<char16_t>(text, seed);
-  } else {
-    CheckText<char>(std::string_view(reinterpret_cast<const char*>(data), size), seed);
-  }
+  const auto control = static_cast<std::uint8_t>(data[0] >> 2);
+  if ((data[0] & 3) == 1) CheckUnits<char16_t>(data + 1, size - 1, control);
+  if ((data[0] & 3) == 2) CheckUnits<char32_t>(data + 1, size - 1, control);
+  if ((data[0] & 3) == 0) CheckUnits<char>(data + 1, size - 1, control);
   return 0;
 }

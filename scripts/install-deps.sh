@@ -1,18 +1,23 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing need on Debian/Ubuntu.
-# Usage: scripts/install-deps.sh [core|linux|windows|all]...
+# Usage: scripts/install-deps.sh [core|linux|windows|packaging|all]...
 # Packages already present are skipped, so a second run is quick and offline.
 set -euo pipefail
 
 want=("$@")
 [ ${#want[@]} -gt 0 ] || want=(all)
 
-core=(build-essential cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev
+core=(build-essential cmake ninja-build pkg-config git clang-format googletest libgtest-dev libgmock-dev
       libbenchmark-dev clang libclang-rt-dev python3 time)
-linux=(qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth xdotool xclip fonts-noto-cjk imagemagick
-       desktop-file-utils appstream x11-utils)
+linux=(qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland qt6-translations-l10n fonts-noto-cjk
+       xdg-utils xvfb xauth xdotool xclip imagemagick desktop-file-utils appstream
+       dbus at-spi2-core python3-pyatspi weston wl-clipboard)
 windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 wine32:i386
-         python3-pefile xvfb xauth fonts-noto-cjk imagemagick)
+         python3-pefile xvfb xauth xdotool xclip fonts-noto-cjk imagemagick)
+# Building the packages and installing them as a user would; the package's own run-time
+# dependencies are here so that installing it in the test pulls nothing from the archive.
+packaging=(dpkg-dev lintian man-db nsis xdotool xclip qt6-wayland qt6-translations-l10n
+           xdg-utils)
 
 pkgs=()
 need_i386=0
@@ -21,8 +26,9 @@ for w in "${want[@]}"; do
     core) pkgs+=("${core[@]}") ;;
     linux) pkgs+=("${core[@]}" "${linux[@]}") ;;
     windows) pkgs+=("${core[@]}" "${windows[@]}"); need_i386=1 ;;
-    all) pkgs+=("${core[@]}" "${linux[@]}" "${windows[@]}"); need_i386=1 ;;
-    *) echo "install-deps.sh: unknown group '$w' (core, linux, windows, all)" >&2; exit 2 ;;
+    packaging) pkgs+=("${core[@]}" "${linux[@]}" "${windows[@]}" "${packaging[@]}"); need_i386=1 ;;
+    all) pkgs+=("${core[@]}" "${linux[@]}" "${windows[@]}" "${packaging[@]}"); need_i386=1 ;;
+    *) echo "install-deps.sh: unknown group '$w' (core, linux, windows, packaging, all)" >&2; exit 2 ;;
   esac
 done
 

@@ -9,7 +9,7 @@ cd "$root"
 scripts/install-deps.sh linux
 cmake --preset release
 cmake --build --preset release --target weiyuanchuang
-app="$root/build/release/app/linux/weiyuanchuang"
+app="$root/build/release/app/qt/weiyuanchuang"
 
 if [ -n "${DISPLAY:-}" ]; then
   exec "$app"

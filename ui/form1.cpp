@@ -1,26 +1,20 @@
 // Form1's behaviour. Every rule of the window lives here, over the platform ports.
 #include "ui/form1.h"
 
+#include <new>
 #include <string>
 
-#include "core/line_filter.h"
-#include "core/line_shuffle.h"
+#include "core/rewrite.h"
 #include "ui/form1_texts.h"
 
 namespace wyc::ui {
 
-Form1::Form1(WindowPort& window, SystemPort& system, RandomSource& random)
-    : window_(window), system_(system), random_(random) {}
+Form1::Form1(WindowPort& window, Form1Services services) : window_(window), services_(services) {}
 
 void Form1::Form_Load() {
-  const std::u16string directory = system_.applicationDirectory();
-  NarrowText skinPath = system_.toSystemNarrow(directory + std::u16string(texts::kSkinFileSuffix));
-  if (!skinPath.exact) {
-    // A folder name outside the ANSI code page: its short form is plain ASCII.
-    skinPath = system_.toSystemNarrow(system_.shortPath(directory) +
-                                      std::u16string(texts::kSkinFileSuffix));
-  }
-  system_.attachSkin(skinPath.bytes, system_.toSystemNarrow(u"").bytes);
+  if (services_.skin == nullptr) return;
+  services_.skin->attach(services_.skin->applicationDirectory() + std::u16string(texts::kSkinFile),
+                         u"");
 }
 
 void Form1::Text1_LostFocus(FocusDestination destination) {
@@ -38,24 +32,37 @@ void Form1::Text1_LostFocus(FocusDestination destination) {
 }
 
 void Form1::Command1_Click() {
-  random_.reseed(SeedFromTimeOfDay(system_.secondsSinceMidnight()));
-  const std::u16string article = window_.text();
-  const std::u16string filtered = LineFilter(article);
-  if (filtered.empty()) {
+  // A large article takes seconds, mostly in the toolkit's own layout of the new text.
+  window_.showBusy();
+  RandomSource& random = services_.random;
+  random.reseed(SeedFromTimeOfDay(services_.clock.secondsSinceMidnight()));
+  std::u16string rewritten;
+  try {
+    rewritten = RewriteArticle(window_.text(), random);
+  } catch (const std::bad_alloc&) {
+    // Nothing has been touched yet: the box and the clipboard keep what they had.
+    showMessage(texts::kOutOfMemory);
+    return;
+  }
+  if (rewritten.empty()) {
     // No line to shuffle: keep the box and the user's clipboard as they are.
     promptPending_ = false;
     promptForText();
     return;
   }
-  window_.replaceText(RndLine(filtered, random_));
+  window_.replaceText(rewritten);
   // The clipboard gets what the box holds now, read back, not the computed string.
-  const bool copied = system_.clearClipboard() && system_.setClipboardText(window_.text());
+  const bool copied = services_.clipboard.clear() && services_.clipboard.setText(window_.text());
   if (!copied) showMessage(texts::kClipboardFailed);
 }
 
 void Form1::Command2_Click() { open(texts::kWebsiteAddress); }
 void Form1::Command3_Click() { open(texts::kMicroblogAddress); }
 void Form1::Label2_Click() { open(texts::kWebsiteAddress); }
+
+void Form1::Click(ControlName control) {
+  if (const ClickHandler* binding = ClickHandlerOf(control)) (this->*binding->handler)();
+}
 
 void Form1::promptForText() {
   showMessage(texts::kEmptyTextPrompt);
@@ -67,7 +74,7 @@ void Form1::showMessage(std::u16string_view text) {
 }
 
 void Form1::open(std::u16string_view address) {
-  if (system_.openAddress(address)) return;
+  if (services_.launcher.open(address)) return;
   std::u16string message(texts::kOpenAddressFailed);
   message += address;
   showMessage(message);

@@ -1,15 +1,26 @@
 // Form1, the one window: its event handlers, written once over the platform ports.
 #pragma once
 
+#include <array>
+
 #include "core/random_source.h"
-#include "ui/platform.h"
+#include "ui/form1_layout.h"
+#include "ui/ports.h"
 
 namespace wyc::ui {
 
+// What Form1 uses besides its window. All must outlive the form.
+struct Form1Services {
+  ClipboardPort& clipboard;
+  AddressLauncher& launcher;
+  Clock& clock;
+  RandomSource& random;
+  SkinPort* skin = nullptr;  // none where the platform has no skin engine
+};
+
 class Form1 {
  public:
-  // The ports and the source must outlive the form.
-  Form1(WindowPort& window, SystemPort& system, RandomSource& random);
+  Form1(WindowPort& window, Form1Services services);
 
   // Before the window is first shown: attaches the skin engine.
   void Form_Load();
@@ -21,6 +32,8 @@ class Form1 {
   void Command2_Click();
   void Command3_Click();
   void Label2_Click();
+  // A click on `control`, as a backend reports it: runs that control's handler, if it has one.
+  void Click(ControlName control);
 
  private:
   void promptForText();
@@ -28,10 +41,29 @@ class Form1 {
   void open(std::u16string_view address);
 
   WindowPort& window_;
-  SystemPort& system_;
-  RandomSource& random_;
+  Form1Services services_;
   // A prompt waits for the user action that moved the focus to finish; it is shown once.
   bool promptPending_ = false;
 };
+
+// Which control's click runs which handler: backends connect exactly these controls.
+struct ClickHandler {
+  ControlName control;
+  void (Form1::*handler)();
+};
+inline constexpr std::array<ClickHandler, 4> kClickHandlers{{
+    {ControlName::Command1, &Form1::Command1_Click},
+    {ControlName::Command2, &Form1::Command2_Click},
+    {ControlName::Command3, &Form1::Command3_Click},
+    {ControlName::Label2, &Form1::Label2_Click},
+}};
+
+// The handler of `control`'s click, or nullptr for a control that reacts to none.
+constexpr const ClickHandler* ClickHandlerOf(ControlName control) {
+  for (const ClickHandler& binding : kClickHandlers) {
+    if (binding.control == control) return &binding;
+  }
+  return nullptr;
+}
 
 }  // namespace wyc::ui

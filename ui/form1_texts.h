@@ -17,6 +17,8 @@ inline constexpr std::u16string_view kStart = u"开始伪原创";
 inline constexpr std::u16string_view kDescription =
     u"朔屿伪原创工具可以打乱文章顺序,并自动复制到剪切板.特别适合QQ类型网站。如：QQ网名 个性签名 "
     u"等类型网站.";
+// What a screen reader calls the article box.
+inline constexpr std::u16string_view kArticleBoxName = u"文章内容";
 inline constexpr std::u16string_view kWebsiteButton = u"朔屿官网";
 inline constexpr std::u16string_view kMicroblogButton = u"我的微博";
 
@@ -31,6 +33,10 @@ inline constexpr std::u16string_view kClipboardFailed =
 // Followed by the address, so it can be opened by hand.
 inline constexpr std::u16string_view kOpenAddressFailed = u"无法打开浏览器，请手动访问：";
 
-inline constexpr std::u16string_view kSkinFileSuffix = u"/aero.she";
+inline constexpr std::u16string_view kOutOfMemory =
+    u"内存不足，无法完成伪原创。文本框和剪切板的内容保持不变。";
+
+// Appended to the application directory, with a forward slash whatever the platform.
+inline constexpr std::u16string_view kSkinFile = u"/aero.she";
 
 }  // namespace wyc::ui::texts

@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/cli/run_cli.h"
+#include "cli/run_cli.h"
 
 #ifdef _WIN32
 #include <fcntl.h>

@@ -11,8 +11,10 @@
 #include <string>
 
 #include "core/random_source.h"
+#include "ui/form1.h"
+#include "ui/qt/desktop_services.h"
 #include "ui/qt/form1_window.h"
-#include "ui/qt/qt_system.h"
+#include "ui/system_clock.h"
 
 namespace {
 
@@ -43,8 +45,15 @@ double Seconds(Clock::time_point start) {
 // One iteration: paste the article into the emptied box, let the window repaint; press the
 // start button, let the window repaint. The clipboard is written inside the button's click.
 void PasteAndRewrite(benchmark::State& state, const QString& article) {
-  wyc::ui::qt::QtSystem system;
-  wyc::ui::qt::Form1Window window(system, wyc::ProcessRandomSource());
+  wyc::ui::qt::Form1Window window;
+  wyc::ui::qt::QtClipboard clipboard;
+  wyc::ui::qt::XdgOpenLauncher launcher;
+  wyc::ui::SystemClock clock;
+  wyc::ui::Form1 form(window, {.clipboard = clipboard,
+                               .launcher = launcher,
+                               .clock = clock,
+                               .random = wyc::ProcessRandomSource()});
+  window.bind(form);
   window.show();
   auto* box = window.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
   auto* start = window.findChild<QPushButton*>(QStringLiteral("Command1"));

@@ -1,45 +1,53 @@
-// Generated article texts for property tests: lines from a small alphabet that includes lone
-// CR and LF, space, and a non-ASCII unit, with runs of empty lines.
+// Article texts for property tests, and the obvious split that the code under test must agree
+// with. Lines come from a small alphabet with lone CR and LF, space and a non-ASCII unit.
 #pragma once
 
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/article_text.h"
 
 namespace wyc::test {
 
-// The lines never contain `separator`, so splitting their join gives them back.
+// Test texts written once in ASCII and used with any code unit.
 template <class CharT>
-std::vector<ArticleText<CharT>> GenerateLines(std::mt19937& engine, std::size_t maxLines,
-                                              ArticleView<CharT> separator) {
-  const std::vector<CharT> alphabet = {CharT('a'),  CharT('b'),  CharT(' '),
-                                       CharT('\r'), CharT('\n'), static_cast<CharT>(0xE4)};
-  std::uniform_int_distribution<std::size_t> lineCount(0, maxLines);
-  std::uniform_int_distribution<std::size_t> lineLength(0, 4);
-  std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
-  std::vector<ArticleText<CharT>> lines(lineCount(engine));
-  for (auto& line : lines) {
-    // Half of the lines are empty, so runs of line breaks are common.
-    const std::size_t length = lineLength(engine) % 2 == 0 ? 0 : lineLength(engine) + 1;
-    for (std::size_t i = 0; i < length; ++i) {
-      line.push_back(alphabet[pick(engine)]);
-      if (line.ends_with(separator)) line.back() = CharT('a');
-    }
-  }
-  return lines;
+ArticleText<CharT> Widen(std::string_view ascii) {
+  return {ascii.begin(), ascii.end()};
 }
 
+// Up to `maxLines` lines, half of them empty, joined by `separator`, which no line contains.
 template <class CharT>
-ArticleText<CharT> Join(const std::vector<ArticleText<CharT>>& lines,
-                        ArticleView<CharT> separator) {
+ArticleText<CharT> GenerateText(std::mt19937& engine, std::size_t maxLines,
+                                ArticleView<CharT> separator) {
+  const CharT alphabet[] = {CharT('a'), CharT(' '), CharT('\r'), CharT('\n'), CharT(0xE4)};
   ArticleText<CharT> text;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (i != 0) text += separator;
-    text += lines[i];
+  for (std::size_t i = engine() % (maxLines + 1); i > 0; --i) {
+    ArticleText<CharT> line;
+    for (std::size_t n = engine() % 2 == 0 ? 0 : engine() % 5 + 1; n > 0; --n) {
+      line.push_back(alphabet[engine() % 5]);
+      if (line.ends_with(separator)) line.back() = CharT('a');
+    }
+    text += line;
+    if (i > 1) text += separator;
   }
   return text;
+}
+
+// The pieces between separators, found one after the other with find(); none for the empty text.
+template <class CharT>
+std::vector<ArticleText<CharT>> ReferenceSplit(ArticleView<CharT> text,
+                                               ArticleView<CharT> separator,
+                                               bool dropEmpty = false) {
+  std::vector<ArticleText<CharT>> pieces;
+  for (std::size_t start = 0, at = 0; !text.empty() && at != ArticleView<CharT>::npos;
+       start = at + separator.size()) {
+    at = text.find(separator, start);
+    const auto piece = text.substr(start, at == ArticleView<CharT>::npos ? at : at - start);
+    if (!dropEmpty || !piece.empty()) pieces.emplace_back(piece);
+  }
+  return pieces;
 }
 
 }  // namespace wyc::test

@@ -1,7 +1,9 @@
-// Random sources for tests: one that plays back fixed draws, one that counts its draws.
+// A random source for tests that plays back fixed draws, or draws from a seeded generator, and
+// counts its draws.
 #pragma once
 
-#include <cstddef>
+#include <algorithm>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -9,34 +11,21 @@
 
 namespace wyc::test {
 
-// Plays back the given draws in turn, then repeats the last one; counts every draw.
 class ScriptedSource {
  public:
+  // Plays back `draws` in turn, then repeats the last one.
   explicit ScriptedSource(std::vector<double> draws) : draws_(std::move(draws)) {}
+  explicit ScriptedSource(std::uint64_t seed) : generator_(seed) {}
   double draw() {
-    const double value = draws_.empty() ? 0.0 : draws_[std::min(count_, draws_.size() - 1)];
     ++count_;
-    return value;
+    if (draws_.empty()) return generator_.draw();
+    return draws_[std::min(count_, draws_.size()) - 1];
   }
   [[nodiscard]] std::size_t draws() const { return count_; }
 
  private:
   std::vector<double> draws_;
-  std::size_t count_ = 0;
-};
-
-// A seeded generator that counts its draws.
-class CountingSource {
- public:
-  explicit CountingSource(std::uint64_t seed) : source_(seed) {}
-  double draw() {
-    ++count_;
-    return source_.draw();
-  }
-  [[nodiscard]] std::size_t draws() const { return count_; }
-
- private:
-  MersenneTwisterSource source_;
+  MersenneTwisterSource generator_;
   std::size_t count_ = 0;
 };
 

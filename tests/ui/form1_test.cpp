@@ -1,4 +1,4 @@
-// Form1's rules, driven through recording fakes of the platform.
+// Form1's rules, driven through the recording fakes of its ports.
 #include "ui/form1.h"
 
 #include <gmock/gmock.h>
@@ -6,8 +6,8 @@
 
 #include <algorithm>
 
-#include "core/line_filter.h"
-#include "tests/ui/recording_ports.h"
+#include "core/line_list.h"
+#include "tests/ui/fakes.h"
 #include "ui/form1_texts.h"
 
 namespace wyc::ui {
@@ -16,66 +16,52 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using ::testing::UnorderedElementsAre;
+using ::testing::UnorderedElementsAreArray;
+
+std::vector<std::u16string> Paragraphs(std::u16string_view text) {
+  std::vector<std::u16string> result;
+  for (const auto line : SplitLines(text, kCrLfCrLf<char16_t>)) result.emplace_back(line);
+  return result;
+}
 
 class Form1Test : public ::testing::Test {
  protected:
-  std::vector<std::u16string> lines(std::u16string_view text, std::u16string_view separator) {
-    std::vector<std::u16string> result;
-    for (const auto line : SplitLines(text, separator)) result.emplace_back(line);
-    return result;
-  }
-  std::size_t prompts() const {
+  [[nodiscard]] std::size_t prompts() const {
     return static_cast<std::size_t>(
         std::count(window.messages.begin(), window.messages.end(),
                    std::pair<std::u16string, std::u16string>(texts::kEmptyTextPrompt,
                                                              texts::kApplicationTitle)));
   }
+  void click(ControlName control) { form.Click(control); }
 
-  test::Journal journal;
-  test::RecordingWindow window{journal};
-  test::RecordingSystem system{journal};
-  test::RecordingRandom random{journal};
-  Form1 form{window, system, random};
+  test::FakeServices fakes;
+  test::Journal& journal = fakes.journal;
+  test::FakeWindow window{journal};
+  Form1 form{window, fakes.services()};
 };
 
-TEST_F(Form1Test, StartRewritesTheBoxAndCopiesWhatTheBoxThenHolds) {
+TEST_F(Form1Test, StartRewritesTheBoxThenCopiesWhatTheBoxHolds) {
   window.text_ = u"a\r\n\r\nb\r\n\r\n\r\nc";
-  form.Command1_Click();
+  window.storedSuffix = u"!";  // the box keeps the text its own way
+  fakes.clock.time = 100.5F;
+  click(ControlName::Command1);
 
-  EXPECT_THAT(lines(window.text_, u"\r\n\r\n"), UnorderedElementsAre(u"a", u"b", u"c"));
-  EXPECT_EQ(system.clipboard, window.text_);
-  EXPECT_THAT(journal, ElementsAre("reseed", "read text", "replace text", "clear clipboard",
+  ASSERT_TRUE(window.text_.ends_with(u"!"));
+  const auto first =
+      Paragraphs(std::u16string_view(window.text_).substr(0, window.text_.size() - 1));
+  EXPECT_THAT(first, UnorderedElementsAre(u"a", u"b", u"c"));
+  EXPECT_EQ(fakes.clipboard.content, window.text_);
+  EXPECT_THAT(journal, ElementsAre("busy", "reseed", "read text", "replace text", "clear clipboard",
                                    "read text", "set clipboard"));
   EXPECT_THAT(window.messages, IsEmpty());
-}
-
-TEST_F(Form1Test, ClipboardGetsTheBoxsTextReadBackNotTheComputedOne) {
-  window.boxTransform = [](std::u16string_view text) { return std::u16string(text) + u"!"; };
-  window.text_ = u"x\r\ny";
-  form.Command1_Click();
-  EXPECT_TRUE(window.text_.ends_with(u"!"));
-  EXPECT_EQ(system.clipboard, window.text_);
-}
-
-TEST_F(Form1Test, EveryRunReseedsFromTheTimeOfDay) {
-  window.text_ = u"one\r\ntwo\r\nthree";
-  system.timeOfDay = 100.5F;
-  form.Command1_Click();
-  system.timeOfDay = 100.75F;
-  form.Command1_Click();
-  EXPECT_THAT(random.seeds, ElementsAre(SeedFromTimeOfDay(100.5F), SeedFromTimeOfDay(100.75F)));
-  // The second run shuffles the first run's result: the same lines come out again.
-  EXPECT_THAT(lines(window.text_, u"\r\n\r\n"), UnorderedElementsAre(u"one", u"two", u"three"));
-}
-
-TEST_F(Form1Test, OneLineComesBackUnchangedAndIsCopied) {
-  for (const std::u16string_view text : {u"abc", u"请输入您要伪原创的内容\r\n", u"  "}) {
-    window.text_ = text;
-    form.Command1_Click();
-    EXPECT_EQ(window.text_, LineFilter(text));
-    EXPECT_EQ(system.clipboard, window.text_);
-  }
-  EXPECT_THAT(window.messages, IsEmpty());
+  // Every run reseeds from the time of day and shuffles what the box holds now.
+  window.storedSuffix.clear();
+  fakes.clock.time = 100.75F;
+  const auto before = Paragraphs(window.text_);
+  click(ControlName::Command1);
+  EXPECT_THAT(fakes.random.seeds,
+              ElementsAre(SeedFromTimeOfDay(100.5F), SeedFromTimeOfDay(100.75F)));
+  EXPECT_THAT(Paragraphs(window.text_), UnorderedElementsAreArray(before));
 }
 
 TEST_F(Form1Test, NothingToRewriteKeepsBoxAndClipboardAndPromptsOnce) {
@@ -83,51 +69,64 @@ TEST_F(Form1Test, NothingToRewriteKeepsBoxAndClipboardAndPromptsOnce) {
     journal.clear();
     window.messages.clear();
     window.text_ = text;
-    form.Command1_Click();
+    click(ControlName::Command1);
     window.finishInput();
     EXPECT_EQ(window.text_, text);
-    EXPECT_EQ(system.clipboard, u"what the user had copied");
+    EXPECT_EQ(fakes.clipboard.content, u"what the user had copied");
     EXPECT_EQ(prompts(), 1U);
-    EXPECT_EQ(std::count(journal.begin(), journal.end(), "replace text"), 0);
     EXPECT_EQ(journal.back(), "focus text");
   }
 }
 
-TEST_F(Form1Test, ClipboardFailureLeavesTheResultInTheBoxAndSaysSo) {
+TEST_F(Form1Test, FailuresLeaveTheBoxAsItShouldBeAndSaySo) {
   struct Row {
-    bool clearWorks, setWorks;
+    bool clearWorks, setWorks, outOfMemory;
+    std::u16string_view message;
   };
-  for (const Row row : {Row{false, true}, Row{true, false}}) {
+  const std::vector<Row> rows = {{false, true, false, texts::kClipboardFailed},
+                                 {true, false, false, texts::kClipboardFailed},
+                                 {true, true, true, texts::kOutOfMemory}};
+  for (const Row& row : rows) {
     window.messages.clear();
-    system.clearWorks = row.clearWorks;
-    system.setWorks = row.setWorks;
+    fakes.clipboard.content = u"what the user had copied";
+    fakes.clipboard.clearWorks = row.clearWorks;
+    fakes.clipboard.setWorks = row.setWorks;
+    fakes.random.outOfMemory = row.outOfMemory;
     window.text_ = u"a\r\nb";
-    form.Command1_Click();
-    EXPECT_THAT(lines(window.text_, u"\r\n\r\n"), UnorderedElementsAre(u"a", u"b"));
-    ASSERT_EQ(window.messages.size(), 1U);
-    EXPECT_EQ(window.messages[0].first, texts::kClipboardFailed);
-    EXPECT_EQ(window.messages[0].second, texts::kApplicationTitle);
+    click(ControlName::Command1);
+    // A failed copy keeps the result in the box; a run out of memory changes nothing.
+    if (row.outOfMemory) {
+      EXPECT_EQ(window.text_, u"a\r\nb");
+      EXPECT_EQ(fakes.clipboard.content, u"what the user had copied");
+    } else {
+      EXPECT_THAT(Paragraphs(window.text_), UnorderedElementsAre(u"a", u"b"));
+    }
+    EXPECT_THAT(window.messages, ElementsAre(std::pair<std::u16string, std::u16string>(
+                                     row.message, texts::kApplicationTitle)));
   }
 }
 
-TEST_F(Form1Test, PromptOnlyWhenLeavingAnEmptyBoxForAnotherControl) {
+TEST_F(Form1Test, PromptsAfterTheActionOnlyWhenAnEmptyBoxIsLeftForAnotherControl) {
   struct Row {
     std::u16string_view text;
     FocusDestination destination;
+    std::u16string_view typedMeanwhile;
     std::size_t prompts;
   };
-  const Row rows[] = {
-      {u"", FocusDestination::OtherControl, 1},
-      {u" ", FocusDestination::OtherControl, 0},
-      {u"\r\n", FocusDestination::OtherControl, 0},
-      {u"", FocusDestination::OutsideWindow, 0},
+  const std::vector<Row> rows = {
+      {u"", FocusDestination::OtherControl, u"", 1},
+      {u" ", FocusDestination::OtherControl, u" ", 0},
+      {u"\r\n", FocusDestination::OtherControl, u"\r\n", 0},
+      {u"", FocusDestination::OutsideWindow, u"", 0},
+      {u"", FocusDestination::OtherControl, u"typed", 0},  // checked again when it is due
   };
   for (const auto& row : rows) {
     window.messages.clear();
-    journal.clear();
     window.text_ = row.text;
     form.Text1_LostFocus(row.destination);
+    form.Text1_LostFocus(row.destination);  // repeated within one action
     EXPECT_EQ(prompts(), 0U) << "shown before the user action finished";
+    window.text_ = row.typedMeanwhile;
     window.finishInput();
     EXPECT_EQ(prompts(), row.prompts);
     if (row.prompts != 0) {
@@ -136,98 +135,64 @@ TEST_F(Form1Test, PromptOnlyWhenLeavingAnEmptyBoxForAnotherControl) {
   }
 }
 
-TEST_F(Form1Test, DeferredPromptChecksTheBoxAgain) {
-  window.text_ = u"";
+TEST_F(Form1Test, AClickThatLeftTheEmptyBoxPromptsOnceAfterItsOwnWork) {
+  // Start: the click's own prompt replaces the focus change's.
   form.Text1_LostFocus(FocusDestination::OtherControl);
-  window.text_ = u"typed meanwhile";
+  click(ControlName::Command1);
   window.finishInput();
-  EXPECT_EQ(prompts(), 0U);
+  EXPECT_EQ(prompts(), 1U);
+  // A link still opens, then the prompt comes.
+  journal.clear();
+  form.Text1_LostFocus(FocusDestination::OtherControl);
+  click(ControlName::Command2);
+  window.finishInput();
+  EXPECT_EQ(prompts(), 2U);
+  EXPECT_THAT(journal, ElementsAre("read text", "defer", "open address", "read text", "message",
+                                   "focus text"));
 }
 
-TEST_F(Form1Test, ExactlyOnePromptPerUserAction) {
-  // Clicking start with an empty box: the focus change and the click both want to prompt.
-  window.text_ = u"";
-  form.Text1_LostFocus(FocusDestination::OtherControl);
-  form.Command1_Click();
-  window.finishInput();
-  EXPECT_EQ(prompts(), 1U);
-
-  // Focus notifications repeated within one action.
-  window.messages.clear();
-  form.Text1_LostFocus(FocusDestination::OtherControl);
-  form.Text1_LostFocus(FocusDestination::OtherControl);
-  window.finishInput();
-  EXPECT_EQ(prompts(), 1U);
-
-  // The next action prompts again.
-  window.messages.clear();
-  form.Text1_LostFocus(FocusDestination::OtherControl);
-  window.finishInput();
-  EXPECT_EQ(prompts(), 1U);
-}
-
-TEST_F(Form1Test, LinkClickedFromAnEmptyBoxStillOpensThenPrompts) {
-  window.text_ = u"";
-  form.Text1_LostFocus(FocusDestination::OtherControl);
-  form.Command2_Click();
-  window.finishInput();
-  EXPECT_THAT(system.launches, ElementsAre(texts::kWebsiteAddress));
-  EXPECT_EQ(prompts(), 1U);
-  const auto opened = std::find(journal.begin(), journal.end(), "open address");
-  const auto prompted = std::find(journal.begin(), journal.end(), "message");
-  EXPECT_LT(opened, prompted);
-}
-
-TEST_F(Form1Test, EachLinkOpensItsAddressOncePerClick) {
-  struct Row {
-    void (Form1::*handler)();
-    std::u16string_view address;
-  };
-  const Row rows[] = {
-      {&Form1::Command2_Click, texts::kWebsiteAddress},
-      {&Form1::Label2_Click, texts::kWebsiteAddress},
-      {&Form1::Command3_Click, texts::kMicroblogAddress},
+TEST_F(Form1Test, EachLinkOpensItsAddressOncePerClickAndReportsAFailure) {
+  const std::vector<std::pair<ControlName, std::u16string_view>> rows = {
+      {ControlName::Command2, texts::kWebsiteAddress},
+      {ControlName::Label2, texts::kWebsiteAddress},
+      {ControlName::Command3, texts::kMicroblogAddress},
   };
   window.text_ = u"article";
-  for (const auto& row : rows) {
-    system.launches.clear();
-    (form.*row.handler)();
-    (form.*row.handler)();
-    EXPECT_THAT(system.launches, ElementsAre(row.address, row.address));
+  for (const auto& [control, address] : rows) {
+    fakes.launcher.opened.clear();
+    click(control);
+    click(control);
+    EXPECT_THAT(fakes.launcher.opened, ElementsAre(address, address));
   }
   EXPECT_EQ(window.text_, u"article");
-  EXPECT_EQ(std::count(journal.begin(), journal.end(), "replace text"), 0);
   EXPECT_THAT(window.messages, IsEmpty());
-}
+  EXPECT_EQ(ClickHandlerOf(ControlName::Text1), nullptr);
+  EXPECT_EQ(ClickHandlerOf(ControlName::Label1), nullptr);
 
-TEST_F(Form1Test, FailedLaunchNamesTheAddress) {
-  system.launchWorks = false;
-  form.Command3_Click();
+  fakes.launcher.works = false;
+  click(ControlName::Command3);
   ASSERT_EQ(window.messages.size(), 1U);
-  EXPECT_NE(window.messages[0].first.find(texts::kMicroblogAddress), std::u16string::npos);
-  EXPECT_EQ(window.messages[0].second, texts::kApplicationTitle);
+  EXPECT_EQ(window.messages[0].first,
+            std::u16string(texts::kOpenAddressFailed) + std::u16string(texts::kMicroblogAddress));
 }
 
-TEST_F(Form1Test, LoadAttachesTheSkinOnceWithTheApplicationDirectory) {
-  struct Row {
-    std::u16string directory;
-    std::string skinPath;
+TEST_F(Form1Test, LoadHandsTheSkinEngineTheSkinFileBesideTheProgramOnce) {
+  const std::vector<std::pair<std::u16string, std::u16string>> rows = {
+      {u"D:\\tools", u"D:\\tools/aero.she"},
+      {u"D:\\", u"D:\\/aero.she"},  // a drive root keeps its separator
   };
-  const Row rows[] = {
-      {u"D:\\tools", "D:\\tools/aero.she"},
-      {u"D:\\", "D:\\/aero.she"},  // a drive root keeps its separator
-      // A folder the code page cannot hold is handed over in its short form.
-      {u"C:\\软件\\朔屿", "C:\\8F0A~1\\9B2C~1/aero.she"},
-  };
-  system.shortForms[u"C:\\软件\\朔屿"] = u"C:\\8F0A~1\\9B2C~1";
-  for (const auto& row : rows) {
-    system.skinCalls.clear();
-    system.directory = row.directory;
+  for (const auto& [directory, skinFile] : rows) {
+    fakes.skin.attached.clear();
+    fakes.skin.directory = directory;
     form.Form_Load();
-    ASSERT_EQ(system.skinCalls.size(), 1U);
-    EXPECT_EQ(system.skinCalls[0].first, row.skinPath);
-    EXPECT_EQ(system.skinCalls[0].second, "");
+    EXPECT_THAT(fakes.skin.attached,
+                ElementsAre(std::pair<std::u16string, std::u16string>(skinFile, u"")));
   }
+  // Without a skin engine the load does nothing.
+  Form1 unskinned(window, fakes.services(false));
+  journal.clear();
+  unskinned.Form_Load();
+  EXPECT_THAT(journal, IsEmpty());
 }
 
 }  // namespace

@@ -13,9 +13,10 @@ class ArticleBox final : public QPlainTextEdit {
   explicit ArticleBox(QWidget* parent);
 
  protected:
-  // Qt would make a CR LF pair into two paragraphs, and its copy turns no-break spaces into
-  // spaces; both go through the article text's own translation instead.
+  // Shows the busy cursor while a paste is taken in.
   void insertFromMimeData(const QMimeData* source) override;
+  // Qt's copy turns no-break spaces into spaces; it goes through the article text's own
+  // translation instead.
   [[nodiscard]] QMimeData* createMimeDataFromSelection() const override;
 };
 

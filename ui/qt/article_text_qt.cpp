@@ -12,15 +12,17 @@ constexpr bool IsDocumentLineEnd(char16_t c) {
   return c == u'\u2029' || c == u'\u2028' || c == u'\uFDD0' || c == u'\uFDD1';
 }
 
-// Replaces every CR LF of `text` with `separator`; a lone CR or LF stays as it is. Written
-// through a pointer into a buffer of the final size: a 10 MB article passes here twice a run.
-QString ReplaceCrLf(std::u16string_view text, char16_t separator) {
+}  // namespace
+
+// Every CR LF becomes LF; a lone CR or LF stays as it is. Written through a pointer into a
+// buffer of the final size: a 10 MB article passes here on every run.
+QString ExchangeTextFromArticle(std::u16string_view text) {
   QString out(static_cast<qsizetype>(text.size()), Qt::Uninitialized);
   auto* write = reinterpret_cast<char16_t*>(out.data());
   const char16_t* const begin = write;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == kCr && i + 1 < text.size() && text[i + 1] == kLf) {
-      *write++ = separator;
+      *write++ = kLf;
       ++i;
     } else {
       *write++ = text[i];
@@ -29,8 +31,6 @@ QString ReplaceCrLf(std::u16string_view text, char16_t separator) {
   out.truncate(write - begin);
   return out;
 }
-
-}  // namespace
 
 std::u16string ArticleFromRawText(QStringView raw) {
   std::size_t lineEnds = 0;
@@ -46,16 +46,6 @@ std::u16string ArticleFromRawText(QStringView raw) {
     }
   }
   return out;
-}
-
-QString DocumentTextFromArticle(std::u16string_view article) {
-  return ReplaceCrLf(article, u'\u2029');
-}
-
-QString ExchangeTextFromArticle(std::u16string_view article) { return ReplaceCrLf(article, kLf); }
-
-QString DocumentTextFromExchange(QStringView text) {
-  return ReplaceCrLf(std::u16string_view(text.utf16(), static_cast<std::size_t>(text.size())), kLf);
 }
 
 QString ExchangeTextFromDocument(QStringView text) {

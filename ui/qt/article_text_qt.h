@@ -9,19 +9,17 @@
 
 namespace wyc::ui::qt {
 
+// The same UTF-16 code units as a QString.
+inline QString ToQString(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 // QTextDocument::toRawText() keeps every character (no-break spaces too, which toPlainText()
 // turns into plain spaces) but marks line ends with its own separators; each becomes CR LF.
 std::u16string ArticleFromRawText(QStringView raw);
 
-// For QTextCursor::insertText, which starts a new paragraph at every CR, LF and U+2029, so a
-// CR LF pair must reach it as one separator.
-QString DocumentTextFromArticle(std::u16string_view article);
-
 // Plain text handed to another program: LF line ends, the X11 convention.
 QString ExchangeTextFromArticle(std::u16string_view article);
-
-// Text from another program (LF, CR LF or CR line ends) as the box's paragraphs.
-QString DocumentTextFromExchange(QStringView text);
 
 // Text the box hands to another program: its paragraph separators as LF, nothing else changed.
 QString ExchangeTextFromDocument(QStringView text);

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextCursor>
@@ -11,17 +13,15 @@
 
 #include "ui/form1_layout.h"
 #include "ui/form1_texts.h"
+#include "ui/qt/accessibility.h"
 #include "ui/qt/article_box.h"
 #include "ui/qt/article_text_qt.h"
+#include "ui/qt/busy_cursor.h"
 #include "ui/qt/clickable_label.h"
 #include "ui/qt/input_completion.h"
 
 namespace wyc::ui::qt {
 namespace {
-
-QString ToQString(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Tests and accessibility tools find the controls by the names Form1 gives them.
 QString ObjectName(ControlName name) {
@@ -48,28 +48,61 @@ void Place(QWidget& control, const ControlSpec& layout) {
   control.setObjectName(ObjectName(layout.name));
 }
 
-// The smallest font the window shrinks to when a one-line label does not fit.
-constexpr qreal kSmallestPointSize = 7.0;
-constexpr qreal kPointSizeStep = 0.5;
+// Whether a control shows its whole text in its fixed box.
+bool ShowsWholeText(const QWidget& control) {
+  if (const auto* label = qobject_cast<const QLabel*>(&control)) {
+    // A CJK font's line is taller than its glyphs; what must fit a one-line label is the ink.
+    const QFontMetrics metrics(label->font());
+    const QRect box = label->contentsRect();
+    return metrics.horizontalAdvance(label->text()) <= box.width() &&
+           metrics.tightBoundingRect(label->text()).height() <= box.height();
+  }
+  const QSize needed = control.sizeHint();
+  return needed.width() <= control.width() && needed.height() <= control.height();
+}
+
+// A control keeps the desktop's font unless its text would not fit its fixed box; then that
+// control alone steps down until it does, but not below a readable size.
+void FitFont(QWidget& control) {
+  constexpr qreal kSmallestPointSize = 6.0;
+  constexpr qreal kStep = 0.5;
+  QFont font = control.font();
+  // A pixel-sized font has no point size to step: leave the desktop's choice alone.
+  while (font.pointSizeF() - kStep >= kSmallestPointSize && !ShowsWholeText(control)) {
+    font.setPointSizeF(font.pointSizeF() - kStep);
+    control.setFont(font);
+  }
+}
 
 }  // namespace
 
-Form1Window::Form1Window(SystemPort& system, RandomSource& random)
-    : completion_(new InputCompletion(this)), form_(*this, system, random) {
+Form1Window::Form1Window() : completion_(new InputCompletion(this)) {
+  InstallAccessibility();
   setWindowTitle(ToQString(texts::kCaption));
   // No layout manager: resizing or maximising the window moves nothing.
   resize(kClientWidth, kClientHeight);
   buildControls();
-  fitFontToLabels();
-  focusConnection_ =
-      connect(qApp, &QApplication::focusChanged, this, &Form1Window::reportFocusChange);
   text1_->setFocus(Qt::OtherFocusReason);
-  form_.Form_Load();
 }
 
 Form1Window::~Form1Window() {
   // Deleting the focused box emits focusChanged, which must not reach a half-destroyed window.
   disconnect(focusConnection_);
+}
+
+void Form1Window::bind(Form1& form) {
+  form_ = &form;
+  for (const ClickHandler& binding : kClickHandlers) {
+    auto* control = findChild<QObject*>(ObjectName(binding.control));
+    const auto handler = [this, control = binding.control] { form_->Click(control); };
+    if (auto* button = qobject_cast<QPushButton*>(control)) {
+      connect(button, &QPushButton::clicked, this, handler);
+    } else if (auto* label = qobject_cast<ClickableLabel*>(control)) {
+      connect(label, &ClickableLabel::clicked, this, handler);
+    }
+  }
+  focusConnection_ =
+      connect(qApp, &QApplication::focusChanged, this, &Form1Window::reportFocusChange);
 }
 
 void Form1Window::buildControls() {
@@ -78,40 +111,38 @@ void Form1Window::buildControls() {
   for (const ControlSpec& layout : kForm1Controls) {
     QWidget* control = nullptr;
     switch (layout.kind) {
-      case ControlKind::TextBox: {
+      case ControlKind::TextBox:
         text1_ = new ArticleBox(this);  // NOLINT(cppcoreguidelines-owning-memory): Qt parent
-        text1_->setPlainText(DocumentTextFromArticle(layout.text));
+        text1_->setPlainText(ToQString(layout.text));
+        // The placeholder is selected, so the first typing or paste replaces it.
+        text1_->selectAll();
+        text1_->setAccessibleName(ToQString(texts::kArticleBoxName));
+        text1_->setAccessibleDescription(ToQString(LayoutOf(ControlName::Label1).text));
         control = text1_;
         break;
-      }
       case ControlKind::PushButton: {
         auto* button = new QPushButton(ToQString(layout.text), this);
-        // No default button: Enter in the text box is a line break.
+        // No default button: Enter in the text box is a line break, and on a button it
+        // presses that button.
         button->setAutoDefault(false);
-        button->setDefault(false);
-        if (layout.name == ControlName::Command1) {
-          connect(button, &QPushButton::clicked, this, &Form1Window::rewrite);
-        } else if (layout.name == ControlName::Command2) {
-          connect(button, &QPushButton::clicked, this, &Form1Window::openWebsite);
-        } else if (layout.name == ControlName::Command3) {
-          connect(button, &QPushButton::clicked, this, &Form1Window::openMicroblog);
-        }
+        button->installEventFilter(this);
         control = button;
         break;
       }
       case ControlKind::Label: {
-        auto* label = new ClickableLabel(this);  // NOLINT(cppcoreguidelines-owning-memory)
+        const bool clickable = ClickHandlerOf(layout.name) != nullptr;
+        // NOLINTNEXTLINE(cppcoreguidelines-owning-memory)
+        auto* label = clickable ? new ClickableLabel(this) : new QLabel(this);
         label->setTextFormat(Qt::PlainText);
         label->setText(ToQString(layout.text));
         label->setFocusPolicy(Qt::NoFocus);
-        if (layout.name == ControlName::Label2) {
-          connect(label, &ClickableLabel::clicked, this, &Form1Window::openWebsiteFromFooter);
-        }
+        if (clickable) label->setCursor(Qt::PointingHandCursor);
         control = label;
         break;
       }
     }
     Place(*control, layout);
+    if (control != text1_) FitFont(*control);
     if (layout.takesFocus()) {
       if (previous != nullptr) QWidget::setTabOrder(previous, control);
       previous = control;
@@ -119,23 +150,16 @@ void Form1Window::buildControls() {
   }
 }
 
-void Form1Window::fitFontToLabels() {
-  // The design's labels are one line of a fixed width; where the desktop's default font is
-  // wider than the one they were drawn for, the whole window steps down until they fit.
-  QFont font = this->font();
-  const auto fits = [&font] {
-    const QFontMetrics metrics(font);
-    for (const ControlSpec& layout : kForm1Controls) {
-      if (layout.kind != ControlKind::Label) continue;
-      if (metrics.horizontalAdvance(ToQString(layout.text)) > layout.pixels().width) return false;
+bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (button != nullptr && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+      button->animateClick();
+      return true;
     }
-    return true;
-  };
-  if (font.pointSizeF() <= 0) return;  // a pixel-sized font: leave the desktop's choice alone
-  while (!fits() && font.pointSizeF() - kPointSizeStep >= kSmallestPointSize) {
-    font.setPointSizeF(font.pointSizeF() - kPointSizeStep);
   }
-  if (font != this->font()) setFont(font);
+  return QWidget::eventFilter(watched, event);
 }
 
 std::u16string Form1Window::text() const {
@@ -149,7 +173,8 @@ void Form1Window::replaceText(std::u16string_view text) {
   QTextCursor cursor(text1_->document());
   cursor.beginEditBlock();
   cursor.select(QTextCursor::Document);
-  cursor.insertText(DocumentTextFromArticle(text));
+  // insertText starts a paragraph at each CR LF, and at a lone CR or LF as the box always does.
+  cursor.insertText(ToQString(text));
   cursor.endEditBlock();
   // Without scroll bars the box shows where its caret is: the start of the new text.
   text1_->moveCursor(QTextCursor::Start);
@@ -160,28 +185,27 @@ void Form1Window::focusText() { text1_->setFocus(Qt::OtherFocusReason); }
 void Form1Window::showMessage(std::u16string_view text, std::u16string_view title) {
   QMessageBox box(QMessageBox::NoIcon, ToQString(title), ToQString(text), QMessageBox::Ok, this);
   box.setTextFormat(Qt::PlainText);
+  // An address in the message can be selected and copied, to open it by hand.
+  box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   box.exec();
 }
+
+void Form1Window::showBusy() { ShowBusyUntilRepainted(*this); }
 
 void Form1Window::runAfterCurrentInput(std::function<void()> task) {
   completion_->runAfterCurrentInput(std::move(task));
 }
 
-void Form1Window::rewrite() { form_.Command1_Click(); }
-void Form1Window::openWebsite() { form_.Command2_Click(); }
-void Form1Window::openMicroblog() { form_.Command3_Click(); }
-void Form1Window::openWebsiteFromFooter() { form_.Label2_Click(); }
-
 void Form1Window::reportFocusChange(QWidget* old, QWidget* now) {
-  if (old != text1_ || now == text1_) return;
+  if (form_ == nullptr || old != text1_ || now == text1_) return;
   // Focus that went to another window (a message box, another application's window: Qt then
   // reports nothing) or away with the window closing did not go to one of this window's
   // controls. The box's context menu does not count either; Qt reports no change for it, but
   // a popup that takes the focus itself might.
   const bool toOwnControl =
       now != nullptr && now->window() == this && QApplication::activePopupWidget() == nullptr;
-  form_.Text1_LostFocus(toOwnControl ? FocusDestination::OtherControl
-                                     : FocusDestination::OutsideWindow);
+  form_->Text1_LostFocus(toOwnControl ? FocusDestination::OtherControl
+                                      : FocusDestination::OutsideWindow);
 }
 
 }  // namespace wyc::ui::qt

@@ -8,9 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/random_source.h"
 #include "ui/form1.h"
-#include "ui/platform.h"
+#include "ui/ports.h"
 
 namespace wyc::ui::qt {
 
@@ -21,35 +20,32 @@ class Form1Window final : public QWidget, public WindowPort {
   Q_OBJECT
 
  public:
-  // Runs Form_Load before it returns, so before the window is first shown. The ports must
-  // outlive the window.
-  Form1Window(SystemPort& system, RandomSource& random);
+  // Builds the controls, still hidden.
+  Form1Window();
   ~Form1Window() override;
   Form1Window(const Form1Window&) = delete;
   Form1Window& operator=(const Form1Window&) = delete;
+
+  // From now on the controls' events reach `form`, which must outlive the window.
+  void bind(Form1& form);
 
   [[nodiscard]] std::u16string text() const override;
   void replaceText(std::u16string_view text) override;
   void focusText() override;
   void showMessage(std::u16string_view text, std::u16string_view title) override;
   void runAfterCurrentInput(std::function<void()> task) override;
+  void showBusy() override;
 
  private:
-  // Slots: Qt's signals reach Form1's handlers through these.
-  void rewrite();
-  void openWebsite();
-  void openMicroblog();
-  void openWebsiteFromFooter();
-  void reportFocusChange(QWidget* old, QWidget* now);
-
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void buildControls();
-  void fitFontToLabels();
+  void reportFocusChange(QWidget* old, QWidget* now);
 
   // Children of this widget: Qt deletes them with it.
   ArticleBox* text1_ = nullptr;
   InputCompletion* completion_ = nullptr;
+  Form1* form_ = nullptr;
   QMetaObject::Connection focusConnection_;
-  Form1 form_;
 };
 
 }  // namespace wyc::ui::qt

@@ -10,16 +10,16 @@ namespace wyc::ui::win32 {
 
 namespace {
 
+constexpr int kOpenTries = 10;
+constexpr DWORD kRetryDelayMs = 100;
+
 // An open clipboard, closed when the session ends.
 class ClipboardSession {
  public:
-  ClipboardSession(HWND owner, ClipboardRetry retry) {
-    for (int attempt = 0; attempt < retry.tries; ++attempt) {
-      if (attempt > 0) Sleep(retry.delayMs);
-      if (OpenClipboard(owner)) {
-        open_ = true;
-        return;
-      }
+  explicit ClipboardSession(HWND owner) {
+    for (int attempt = 0; attempt < kOpenTries && !open_; ++attempt) {
+      if (attempt > 0) Sleep(kRetryDelayMs);
+      open_ = OpenClipboard(owner) != FALSE;
     }
   }
   ~ClipboardSession() {
@@ -28,40 +28,38 @@ class ClipboardSession {
   ClipboardSession(const ClipboardSession&) = delete;
   ClipboardSession& operator=(const ClipboardSession&) = delete;
 
-  [[nodiscard]] bool open() const { return open_; }
+  // Open and emptied: `owner` owns the clipboard now.
+  [[nodiscard]] bool emptied() const { return open_ && EmptyClipboard(); }
 
  private:
   bool open_ = false;
 };
 
 // `text` with its terminating NUL in movable global memory, as SetClipboardData requires.
-UniqueGlobal CopyToGlobal(std::wstring_view text) {
-  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
+UniqueGlobal CopyToGlobal(std::u16string_view text) {
+  UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t)));
   if (!memory) return nullptr;
-  auto* target = static_cast<wchar_t*>(GlobalLock(memory.get()));
+  auto* target = static_cast<char16_t*>(GlobalLock(memory.get()));
   if (target == nullptr) return nullptr;  // the deleter frees the block
-  std::memcpy(target, text.data(), text.size() * sizeof(wchar_t));
-  target[text.size()] = L'\0';
+  std::memcpy(target, text.data(), text.size() * sizeof(char16_t));
+  target[text.size()] = u'\0';
   GlobalUnlock(memory.get());
   return memory;
 }
 
 }  // namespace
 
-bool ClearClipboard(HWND owner, ClipboardRetry retry) {
-  const ClipboardSession session(owner, retry);
-  return session.open() && EmptyClipboard();
-}
+bool Win32Clipboard::clear() { return ClipboardSession(owner_).emptied(); }
 
-bool SetClipboardText(HWND owner, std::wstring_view text, ClipboardRetry retry) {
+bool Win32Clipboard::setText(std::u16string_view text) {
   UniqueGlobal memory = CopyToGlobal(text);
   if (!memory) return false;
-  const ClipboardSession session(owner, retry);
-  // Emptying again makes `owner` the owner even if someone wrote to the clipboard since it was
+  const ClipboardSession session(owner_);
+  // Emptying again makes `owner_` the owner even if someone wrote to the clipboard since it was
   // cleared; SetClipboardData fails for a window that does not own it.
-  if (!session.open() || !EmptyClipboard()) return false;
-  if (SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr) return false;
+  if (!session.emptied() || SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr) {
+    return false;
+  }
   // The clipboard owns the block now and frees it when it is emptied.
   static_cast<void>(memory.release());
   return true;

@@ -1,23 +1,27 @@
-// The clipboard as two small operations that report whether they worked.
+// The clipboard port: two small operations that report whether they worked.
 #pragma once
 
 #include <windows.h>
 
 #include <string_view>
 
+#include "ui/ports.h"
+
 namespace wyc::ui::win32 {
 
-// Another program may hold the clipboard open for a moment; the usual remedy is a few tries
-// a little apart (ten, 100 ms apart, about one second in all).
-struct ClipboardRetry {
-  int tries = 10;
-  DWORD delayMs = 100;
+// Another program may hold the clipboard open for a moment; each operation tries to open it ten
+// times, 100 ms apart (about one second in all), before it reports failure.
+class Win32Clipboard final : public ClipboardPort {
+ public:
+  // `owner` becomes the clipboard's owner; SetClipboardData needs one.
+  explicit Win32Clipboard(HWND owner) : owner_(owner) {}
+  // Empties the clipboard, all formats.
+  bool clear() override;
+  // Puts `text` (CR LF line breaks, as CF_UNICODETEXT wants) on as the only format.
+  bool setText(std::u16string_view text) override;
+
+ private:
+  HWND owner_;
 };
-
-// Empties the clipboard, all formats, taking ownership for `owner`.
-bool ClearClipboard(HWND owner, ClipboardRetry retry = {});
-
-// Puts `text` (CR LF line breaks, as CF_UNICODETEXT wants) on the clipboard as its only format.
-bool SetClipboardText(HWND owner, std::wstring_view text, ClipboardRetry retry = {});
 
 }  // namespace wyc::ui::win32

@@ -3,7 +3,11 @@
 #include "ui/win32/main_window.h"
 
 #include <commctrl.h>
+// Before oleacc.h: this file defines the accessibility GUIDs it uses.
+#include <initguid.h>
+#include <oleacc.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -18,6 +22,7 @@ constexpr wchar_t kClassName[] = L"WeiyuanchuangForm1";
 // Control ids stay clear of IDOK and IDCANCEL, which the dialog manager sends for Enter and Esc.
 constexpr int kFirstControlId = 1001;
 constexpr UINT_PTR kDeferredTimerId = 1;
+constexpr UINT_PTR kBusyTimerId = 2;
 constexpr UINT_PTR kTextSubclassId = 1;
 constexpr UINT kDesignDpi = 96;
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
@@ -45,25 +50,64 @@ ControlClass ClassOf(const ControlSpec& layout) {
       // Only a label with a click handler asks for STN_CLICKED.
       return {L"STATIC",
               static_cast<DWORD>(SS_LEFT | SS_NOPREFIX |
-                                 (layout.name == ControlName::Label2 ? SS_NOTIFY : 0)),
+                                 (ClickHandlerOf(layout.name) != nullptr ? SS_NOTIFY : 0)),
               0};
   }
   return {L"STATIC", SS_LEFT, 0};
 }
 
-// The system's message font at `dpi`.
-UniqueFont MessageFont(UINT dpi) {
+// The desktop's message font at `dpi`.
+std::optional<LOGFONTW> MessageFont(UINT dpi) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof(metrics);
   if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi)) {
     // Metrics at the system DPI, scaled by hand.
     if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-      return nullptr;
+      return std::nullopt;
     }
     metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi),
                                             static_cast<int>(GetDpiForSystem()));
   }
-  return UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
+  return metrics.lfMessageFont;
+}
+
+// `font` for `control`, or a smaller size of it where the control's text would not fit its fixed
+// box on one line: the largest that does. Text1 wraps its article and keeps `font` whatever.
+UniqueFont FittingFont(HWND control, ControlKind kind, LOGFONTW font, UINT dpi) {
+  RECT box{};
+  GetClientRect(control, &box);
+  // A button draws its text inside its border.
+  const int margin = kind == ControlKind::PushButton ? Scale(4, dpi) : 0;
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  HDC dc = GetDC(control);
+  UniqueFont fitting;
+  font.lfWidth = 0;
+  for (;; font.lfHeight += font.lfHeight < 0 ? 1 : -1) {
+    fitting.reset(CreateFontIndirectW(&font));
+    if (!fitting || kind == ControlKind::TextBox || font.lfHeight == 0) break;
+    const HGDIOBJ previous = SelectObject(dc, fitting.get());
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, previous);
+    if (extent.cx + 2 * margin <= box.right && extent.cy <= box.bottom) break;
+  }
+  ReleaseDC(control, dc);
+  return fitting;
+}
+
+// What screen readers call `control`, through oleacc's direct annotation, which its proxy for
+// the standard controls and UI Automation read. Nothing when COM or oleacc is not there.
+void SetAccessibleName(HWND control, std::u16string_view name) {
+  IAccPropServices* services = nullptr;
+  if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                              IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
+    return;
+  }
+  static_cast<void>(services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT),
+                                             CHILDID_SELF, PROPID_ACC_NAME, ToWide(name).c_str()));
+  services->Release();
 }
 
 bool RegisterWindowClass(HINSTANCE instance, HICON icon, WNDPROC procedure) {
@@ -102,7 +146,7 @@ bool MainWindow::create(HINSTANCE instance, HICON icon) {
   }
   if (icon != nullptr) SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   const UINT dpi = GetDpiForWindow(hwnd_);
-  applyDpi(dpi);
+  layOut(dpi);
   // The client area is 688 x 528 at 96 dpi; the frame around it is the system's.
   RECT bounds{0, 0, Scale(kClientWidth, dpi), Scale(kClientHeight, dpi)};
   AdjustWindowRectExForDpi(&bounds, kWindowStyle, FALSE, kWindowExStyle, dpi);
@@ -117,6 +161,8 @@ void MainWindow::show(int showCommand) {
   ShowWindow(hwnd_, showCommand);
   UpdateWindow(hwnd_);
   focusText();
+  // Typing or pasting replaces the placeholder; left alone it is rewritten like any text.
+  SendMessageW(control(ControlName::Text1), EM_SETSEL, 0, -1);
 }
 
 HWND MainWindow::control(ControlName name) const {
@@ -161,6 +207,13 @@ void MainWindow::runAfterCurrentInput(std::function<void()> task) {
   SetTimer(hwnd_, kDeferredTimerId, USER_TIMER_MINIMUM, nullptr);
 }
 
+void MainWindow::showBusy() {
+  busy_ = true;
+  SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  // A timer message comes only when nothing else waits, repaints included.
+  SetTimer(hwnd_, kBusyTimerId, USER_TIMER_MINIMUM, nullptr);
+}
+
 LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   MainWindow* self = nullptr;
   if (message == WM_NCCREATE) {
@@ -184,6 +237,10 @@ LRESULT CALLBACK MainWindow::TextProc(HWND hwnd, UINT message, WPARAM wParam, LP
       self->onTextLostFocus(reinterpret_cast<HWND>(wParam));
       return result;
     }
+    case WM_PASTE:
+      // A long paste takes seconds in the control's own layout of the text.
+      self->showBusy();
+      break;
     case WM_KEYDOWN:
     case WM_CHAR:
       // A multi-line edit driven by IsDialogMessage posts WM_CLOSE to its parent on Esc, as if
@@ -210,9 +267,18 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // A multi-line edit asks its parent to move the focus on Tab; DefWindowProc ignores it.
       moveFocus(wParam, lParam);
       return 0;
-    case DM_GETDEFID:
-      // No default button: Enter belongs to Text1.
-      return 0;
+    case DM_GETDEFID: {
+      // There is no default button, but Enter presses a focused push button, as in a dialog.
+      // Text1 takes its Enter itself (a line break) before IsDialogMessage asks this.
+      HWND focus = GetFocus();
+      const bool button = focus != nullptr && IsChild(hwnd_, focus) &&
+                          (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON) != 0;
+      return button ? MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID) : 0;
+    }
+    case WM_SETCURSOR:
+      if (!busy_) break;
+      SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+      return TRUE;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {
         HWND focus = GetFocus();
@@ -224,13 +290,15 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (lastFocus_ != nullptr && IsWindow(lastFocus_)) SetFocus(lastFocus_);
       return 0;
     case WM_TIMER:
-      if (wParam == kDeferredTimerId) {
-        runDeferredTasks();
-        return 0;
-      }
+      if (wParam == kDeferredTimerId) runDeferredTasks();
+      if (wParam == kBusyTimerId) endBusy();
+      return 0;
+    case WM_SETTINGCHANGE:
+      // The desktop's fonts changed.
+      if (wParam == SPI_SETNONCLIENTMETRICS) layOut(GetDpiForWindow(hwnd_));
       break;
     case WM_DPICHANGED: {
-      applyDpi(HIWORD(wParam));
+      layOut(HIWORD(wParam));
       const auto* suggested = reinterpret_cast<const RECT*>(lParam);
       SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
                    suggested->right - suggested->left, suggested->bottom - suggested->top,
@@ -239,6 +307,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DESTROY:
       KillTimer(hwnd_, kDeferredTimerId);
+      KillTimer(hwnd_, kBusyTimerId);
       // A task may refer to Form1; none runs once its window is gone.
       deferred_.clear();
       if (onDestroy_ == OnDestroy::EndProgram) PostQuitMessage(0);
@@ -273,6 +342,7 @@ bool MainWindow::createControls(HINSTANCE instance) {
   // The default limit (about 32,000 characters) would cut a long paste without a word; zero
   // raises it to the maximum.
   SendMessageW(box, EM_SETLIMITTEXT, 0, 0);
+  SetAccessibleName(box, texts::kArticleBoxName);
   if (!SetWindowSubclass(box, &MainWindow::TextProc, kTextSubclassId,
                          reinterpret_cast<DWORD_PTR>(this))) {
     return false;
@@ -281,40 +351,27 @@ bool MainWindow::createControls(HINSTANCE instance) {
   return true;
 }
 
-void MainWindow::applyDpi(UINT dpi) {
-  UniqueFont font = MessageFont(dpi);
+void MainWindow::layOut(UINT dpi) {
+  const std::optional<LOGFONTW> messageFont = MessageFont(dpi);
   for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
     const PixelRect rect = kForm1Controls[i].pixels();
     MoveWindow(controls_[i], Scale(rect.x, dpi), Scale(rect.y, dpi), Scale(rect.width, dpi),
                Scale(rect.height, dpi), TRUE);
-    if (font) SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    if (!messageFont) continue;
+    UniqueFont font = FittingFont(controls_[i], kForm1Controls[i].kind, *messageFont, dpi);
+    if (!font) continue;
+    SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    // The control no longer uses its old font, so that can go now.
+    fonts_[i] = std::move(font);
   }
-  // The controls no longer use the old font, so it can go now.
-  if (font) font_ = std::move(font);
 }
 
 void MainWindow::onCommand(int id, int code) {
   const int index = id - kFirstControlId;
   if (form_ == nullptr || index < 0 || index >= static_cast<int>(kForm1Controls.size())) return;
-  // BN_CLICKED and STN_CLICKED are both zero; the control's kind tells which was meant.
+  // BN_CLICKED and STN_CLICKED are both zero: a click of a button or of a notifying label.
   if (code != BN_CLICKED) return;
-  switch (kForm1Controls[static_cast<std::size_t>(index)].name) {
-    case ControlName::Command1:
-      form_->Command1_Click();
-      break;
-    case ControlName::Command2:
-      form_->Command2_Click();
-      break;
-    case ControlName::Command3:
-      form_->Command3_Click();
-      break;
-    case ControlName::Label2:
-      form_->Label2_Click();
-      break;
-    case ControlName::Text1:
-    case ControlName::Label1:
-      break;
-  }
+  form_->Click(kForm1Controls[static_cast<std::size_t>(index)].name);
 }
 
 void MainWindow::onTextLostFocus(HWND gainingFocus) {
@@ -335,6 +392,19 @@ void MainWindow::moveFocus(WPARAM wParam, LPARAM lParam) {
   if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
     SendMessageW(target, EM_SETSEL, 0, -1);
   }
+}
+
+void MainWindow::endBusy() {
+  KillTimer(hwnd_, kBusyTimerId);
+  busy_ = false;
+  // The cursor would change back only with the next mouse move: ask the control under the mouse
+  // for its cursor now, as that move would.
+  POINT point{};
+  GetCursorPos(&point);
+  HWND under = WindowFromPoint(point);
+  if (under == nullptr || (under != hwnd_ && !IsChild(hwnd_, under))) return;
+  const LRESULT hit = SendMessageW(under, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y));
+  SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under), MAKELPARAM(hit, WM_MOUSEMOVE));
 }
 
 void MainWindow::runDeferredTasks() {

@@ -9,7 +9,7 @@
 
 #include "ui/form1.h"
 #include "ui/form1_layout.h"
-#include "ui/platform.h"
+#include "ui/ports.h"
 #include "ui/win32/handles.h"
 
 namespace wyc::ui::win32 {
@@ -28,19 +28,18 @@ class MainWindow final : public WindowPort {
   bool create(HINSTANCE instance, HICON icon);
   // From now on the controls' events reach `form`, which must outlive the window.
   void bind(Form1& form);
-  // Shows the window with the focus in Text1.
+  // Shows the window with the focus in Text1 and its placeholder selected.
   void show(int showCommand);
 
   [[nodiscard]] HWND handle() const { return hwnd_; }
   [[nodiscard]] HWND control(ControlName name) const;
-  // Whether a task handed to runAfterCurrentInput still waits for the input to finish.
-  [[nodiscard]] bool hasDeferredTasks() const { return !deferred_.empty(); }
 
-  std::u16string text() const override;
+  [[nodiscard]] std::u16string text() const override;
   void replaceText(std::u16string_view text) override;
   void focusText() override;
   void showMessage(std::u16string_view text, std::u16string_view title) override;
   void runAfterCurrentInput(std::function<void()> task) override;
+  void showBusy() override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -48,21 +47,25 @@ class MainWindow final : public WindowPort {
                                    UINT_PTR subclassId, DWORD_PTR data);
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool createControls(HINSTANCE instance);
-  void applyDpi(UINT dpi);
+  // Places the controls and gives them their fonts at `dpi`.
+  void layOut(UINT dpi);
   void onCommand(int id, int code);
   void onTextLostFocus(HWND gainingFocus);
   void moveFocus(WPARAM wParam, LPARAM lParam);
+  void endBusy();
   void runDeferredTasks();
 
   OnDestroy onDestroy_;
   HWND hwnd_ = nullptr;
   // In the order of the layout table, which is the tab order.
   std::array<HWND, kForm1Controls.size()> controls_{};
-  UniqueFont font_;
+  // Each control's font: the desktop's message font, or smaller where its text needs that.
+  std::array<UniqueFont, kForm1Controls.size()> fonts_;
   Form1* form_ = nullptr;
   // The control that had the focus when the window was last deactivated.
   HWND lastFocus_ = nullptr;
   std::vector<std::function<void()>> deferred_;
+  bool busy_ = false;
 };
 
 // Delivers one message as a dialog would, so Tab and Shift+Tab move between the controls.

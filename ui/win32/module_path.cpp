@@ -4,10 +4,11 @@
 namespace wyc::ui::win32 {
 
 namespace {
+
 // Paths on Windows stop at 32,767 characters; a buffer of this size always holds one.
 constexpr DWORD kLongestPath = 32768;
-}  // namespace
 
+// The full path of a loaded module, however long; empty on failure.
 std::wstring ModuleFileName(HMODULE module) {
   // GetModuleFileNameW truncates silently (returning the buffer size) when the path is longer
   // than MAX_PATH, so the buffer grows until the whole path fits.
@@ -23,6 +24,7 @@ std::wstring ModuleFileName(HMODULE module) {
   return {};
 }
 
+// The directory part of a file path, as ApplicationDirectory gives it.
 std::wstring DirectoryOf(std::wstring_view filePath) {
   const auto separator = filePath.find_last_of(L"\\/");
   if (separator == std::wstring_view::npos) return {};
@@ -31,6 +33,8 @@ std::wstring DirectoryOf(std::wstring_view filePath) {
   if (!directory.empty() && directory.back() == L':') directory = filePath.substr(0, separator + 1);
   return std::wstring(directory);
 }
+
+}  // namespace
 
 std::wstring ApplicationDirectory() { return DirectoryOf(ModuleFileName(nullptr)); }
 

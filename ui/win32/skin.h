@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "ui/ports.h"
 #include "ui/win32/handles.h"
 
 namespace wyc::ui::win32 {
@@ -10,13 +11,15 @@ namespace wyc::ui::win32 {
 // The engine's one entry point: skin file path and options, both in the ANSI code page.
 using SkinHAttachEx = int(__stdcall*)(const char*, const char*);
 
-class SkinEngine {
+class SkinEngine final : public SkinPort {
  public:
   // The library is looked for in `directory` only, never on the search path.
   explicit SkinEngine(std::wstring directory);
 
-  // Calls SkinH_AttachEx; false, and nothing else, when the library or the function is missing.
-  bool attach(const std::string& skinPath, const std::string& options);
+  [[nodiscard]] std::u16string applicationDirectory() const override;
+  // Calls SkinH_AttachEx when the library and the function are there; nothing otherwise. A
+  // folder in the path that the ANSI code page cannot represent goes by its short (8.3) form.
+  void attach(std::u16string_view skinPath, std::u16string_view options) override;
 
  private:
   SkinHAttachEx load();

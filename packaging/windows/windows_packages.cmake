@@ -1,0 +1,35 @@
+# The Windows packages, from the 32-bit build only, so that a user's 32-bit skin library can load
+# beside the program: weiyuanchuang-<version>-win32.zip and, made with NSIS, the Chinese installer
+# weiyuanchuang-<version>-setup.exe. Both hold the same four files.
+if(NOT CMAKE_SIZEOF_VOID_P EQUAL 4 OR NOT TARGET weiyuanchuang_win32)
+  return()
+endif()
+
+set(WYC_PACKAGE_STEM ${PROJECT_NAME}-${PROJECT_VERSION})
+set(stage ${CMAKE_CURRENT_BINARY_DIR}/${WYC_PACKAGE_STEM}-win32)
+# Notepad on older Windows shows LF-only text as one line; the BOM tells it the file is UTF-8.
+configure_file(windows/readme-zh.txt.in ${stage}/说明.txt @ONLY NEWLINE_STYLE CRLF)
+configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${stage}/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
+set(zip ${CMAKE_CURRENT_BINARY_DIR}/${WYC_PACKAGE_STEM}-win32.zip)
+set(setup ${CMAKE_CURRENT_BINARY_DIR}/${WYC_PACKAGE_STEM}-setup.exe)
+set(WYC_ICON ${PROJECT_SOURCE_DIR}/app/icons/weiyuanchuang.ico)
+configure_file(windows/installer.nsi.in installer.nsi @ONLY)
+set(files 说明.txt LICENSE.txt ${WYC_WINDOWS_EXE_NAME}.exe weiyuanchuang-cli.exe)
+list(TRANSFORM files PREPEND ${WYC_PACKAGE_STEM}-win32/)
+# The zip's names are UTF-8 with the zip flag that says so (libarchive sets it, Info-ZIP does not);
+# a fixed time stamp makes the same build give the same zip.
+add_custom_command(
+  OUTPUT ${zip} ${setup}
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:weiyuanchuang_win32>
+          $<TARGET_FILE:weiyuanchuang-cli> ${stage}
+  # The static MinGW runtime brings its debug sections along: more than half of each file.
+  COMMAND ${CMAKE_STRIP} ${stage}/${WYC_WINDOWS_EXE_NAME}.exe ${stage}/weiyuanchuang-cli.exe
+  COMMAND ${CMAKE_COMMAND} -E rm -f ${zip}
+  COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip
+          --mtime=${WYC_RELEASE_DATE} ${files}
+  COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 makensis -V2 -WX -INPUTCHARSET UTF8 installer.nsi
+  DEPENDS weiyuanchuang_win32 weiyuanchuang-cli windows/installer.nsi.in windows/readme-zh.txt.in
+          ${PROJECT_SOURCE_DIR}/LICENSE
+  WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+  VERBATIM)
+add_custom_target(windows_packages DEPENDS ${zip} ${setup})

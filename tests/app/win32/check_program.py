@@ -1,0 +1,38 @@
+#!/usr/bin/env python3
+"""Checks a Windows program in the file, where Wine would not notice: its machine and that it needs
+no MinGW runtime DLL beside it; given the website host, also the window program's resources, all
+Chinese (PRC): version strings in block 080404B0 only, one 32 x 32 icon at 24 bits, the manifest.
+Usage: check_program.py PROGRAM i386|amd64 [WEBSITE_HOST]"""
+import re
+import struct
+import sys
+
+import pefile
+
+MANIFEST = ('Common-Controls" version="6.0.0.0"', 'level="asInvoker"', '>PerMonitorV2,')
+path, machine, host = sys.argv[1], sys.argv[2], (sys.argv[3:] or [None])[0]
+pe = pefile.PE(path)
+found = {"machine": pefile.MACHINE_TYPE[pe.FILE_HEADER.Machine],
+         "runtime DLLs": [entry.dll.decode() for entry in pe.DIRECTORY_ENTRY_IMPORT
+                          if re.match("libgcc|libstdc|libwinpthread", entry.dll.decode(), re.I)]}
+wanted = {"machine": "IMAGE_FILE_MACHINE_" + machine.upper(), "runtime DLLs": []}
+if host:
+    data = {(kind.id, entry.id): pe.get_data(entry.data.struct.OffsetToData, entry.data.struct.Size)
+            for kind in pe.DIRECTORY_ENTRY_RESOURCE.entries for name in kind.directory.entries
+            for entry in name.directory.entries}
+    found.update(resources=sorted(data), strings={
+        table.LangID.decode(): {key.decode(): value.decode() for key, value in table.entries.items()}
+        for info in pe.FileInfo[0] for table in getattr(info, "StringTable", [])},
+        # Images in the group, the first one's size and depth, then that image's own header,
+        # whose height counts the AND mask too.
+        icon=struct.unpack_from("<4xH2B4xH", data.get((14, 2052), bytes(14)))
+        + struct.unpack_from("<4x2i2xH", data.get((3, 2052), bytes(16))),
+        manifest_lacks=[part for part in MANIFEST
+                        if not re.search(part, data.get((24, 2052), b"").decode())])
+    wanted.update(resources=[(3, 2052), (14, 2052), (16, 2052), (24, 2052)], strings={"080404B0": {
+        "CompanyName": host, "FileDescription": "伪原创工具", "FileVersion": "1.00",
+        "InternalName": "朔屿伪原创工具 1.0", "OriginalFilename": "朔屿伪原创工具 1.0.exe",
+        "ProductName": "朔屿伪原创工具", "ProductVersion": "1.00"}},
+        icon=(1, 32, 32, 24, 32, 64, 24), manifest_lacks=[])
+sys.exit("\n".join(f"{path}: {key} is {found[key]!r}, expected {wanted[key]!r}"
+                   for key in wanted if found[key] != wanted[key]) or None)

@@ -1,0 +1,107 @@
+// The Win32 backend against the real system under Wine: the layout at another DPI, the clipboard
+// while another holds it, and the start of explorer.exe and of the skin engine, each through a
+// stand-in that records how it was called.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <future>
+
+#include "ui/win32/clipboard.h"
+#include "ui/win32/launch.h"
+#include "ui/win32/main_window.h"
+#include "ui/win32/module_path.h"
+#include "ui/win32/skin.h"
+
+namespace wyc::ui::win32 {
+namespace {
+
+namespace fs = std::filesystem;
+const fs::path kHere = ApplicationDirectory();
+const fs::path kScratch = fs::temp_directory_path();
+
+TEST(MainWindowTest, PutsEveryControlInItsPlaceAtANewDpi) {
+  MainWindow window(OnDestroy::KeepRunning);
+  ASSERT_TRUE(window.create(GetModuleHandleW(nullptr), nullptr));
+  // What Windows sends when the window is dragged onto a monitor at 150 %.
+  RECT suggested{0, 0, 1200, 900};
+  SendMessageW(window.handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+               reinterpret_cast<LPARAM>(&suggested));
+  for (const ControlSpec& layout : kForm1Controls) {
+    const PixelRect table = layout.pixels();
+    RECT rect{};
+    GetWindowRect(window.control(layout.name), &rect);
+    MapWindowPoints(nullptr, window.handle(), reinterpret_cast<POINT*>(&rect), 2);
+    EXPECT_EQ((std::array{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}),
+              (std::array<LONG, 4>{MulDiv(table.x, 3, 2), MulDiv(table.y, 3, 2),
+                                   MulDiv(table.width, 3, 2), MulDiv(table.height, 3, 2)}));
+  }
+}
+
+TEST(Win32ClipboardTest, WaitsOutAShortHoldAndReportsALongOne) {
+  Win32Clipboard clipboard(CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                           nullptr, nullptr, nullptr));
+  for (const auto& [holdMs, written] : {std::pair<DWORD, bool>{300, true}, {4000, false}}) {
+    // This thread's open clipboard is as closed to another as another program's would be.
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    auto result = std::async(std::launch::async, [&clipboard] { return clipboard.setText(u"a"); });
+    Sleep(holdMs);
+    CloseClipboard();
+    EXPECT_EQ(result.get(), written) << holdMs;
+  }
+}
+
+TEST(StartExplorerTest, RunsTheOneInTheWindowsDirectoryMinimizedAndNeverAPlantedOne) {
+  const fs::path windows = kScratch / "wyc-windows";
+  for (const fs::path& folder : {windows, kScratch / "wyc-current", kHere}) {
+    fs::create_directories(folder);
+    fs::copy_file(kHere / "launch_probe.exe", folder / "explorer.exe",
+                  fs::copy_options::overwrite_existing);
+    fs::remove(folder / "explorer.exe.txt");
+  }
+  fs::current_path(kScratch / "wyc-current");
+  EXPECT_TRUE(StartExplorer(windows.wstring(), L"http://shuoyu.example"));
+  std::string record;
+  for (int wait = 0; wait < 500 && std::ranges::count(record, '\n') < 2; ++wait, Sleep(10)) {
+    std::ifstream in(windows / "explorer.exe.txt");
+    record.assign(std::istreambuf_iterator<char>(in), {});
+  }
+  fs::remove(kHere / "explorer.exe");
+  EXPECT_EQ(record, "explorer.exe http://shuoyu.example\n2\n");
+  EXPECT_FALSE(StartExplorer((kScratch / "nowhere").wstring(), L"http://shuoyu.example"));
+}
+
+TEST(SkinEngineTest, CallsOnlyTheEngineInItsOwnDirectoryWithAPathTheAnsiCodePageHolds) {
+  const fs::path skins = kHere / "skins";
+  // Thai is in no Western or Chinese ANSI code page: this folder goes over by its short name.
+  const fs::path thai = kScratch / L"\u0E01\u0E02 skin";
+  fs::create_directories(thai);
+  fs::copy_file(skins / "standin" / "SkinH_VB6.dll", thai / "SkinH_VB6.dll",
+                fs::copy_options::overwrite_existing);
+  // The stand-in is also in the current directory and on PATH, where it must never be found.
+  fs::current_path(skins / "standin");
+  SetEnvironmentVariableW(L"PATH", (skins / "standin").c_str());
+  for (const auto& [directory, attached] :
+       {std::pair(skins / "standin", true), std::pair(thai, true),
+        std::pair(skins / "without_export", false), std::pair(kHere, false),
+        std::pair(fs::path(), false)}) {
+    SetEnvironmentVariableA("WYC_SKIN_CALL", nullptr);
+    SkinEngine engine(directory.wstring());
+    engine.attach(engine.applicationDirectory() + u"/aero.she", u"");
+    std::string call(1024, '\0');
+    call.resize(GetEnvironmentVariableA("WYC_SKIN_CALL", call.data(), 1024));
+    // "<folder>/aero.she|": the folder as it is where the code page holds it, else another name
+    // of the same folder that the code page holds.
+    const std::string folder = call.substr(0, call.rfind("/aero.she|"));
+    EXPECT_TRUE(attached ? call == folder + "/aero.she|" &&
+                               (folder == directory.string() ||
+                                (directory == thai && fs::equivalent(folder, thai)))
+                         : call.empty())
+        << call;
+  }
+}
+
+}  // namespace
+}  // namespace wyc::ui::win32
