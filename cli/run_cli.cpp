@@ -20,9 +20,9 @@
 #include "cli/rewrite_output.h"
 #include "cli/streamed_split.h"
 #include "cli/text_encoding.h"
-#include "core/line_filter.h"
 #include "core/line_shuffle.h"
 #include "core/random_source.h"
+#include "core/rewrite.h"
 #include "core/time_of_day.h"
 
 namespace wyc::cli {
@@ -50,13 +50,12 @@ std::string Describe(const std::string& input) {
 // Both cores where the machine has them; more rarely pays for memory-bound work.
 std::size_t Threads() { return std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4); }
 
-// Shuffles `lines` and writes the byte order mark and the lines, each followed by the line
-// break twice and the last by one. Nothing when no line is left. Every allocation comes before
-// the first byte is written.
+// Writes the byte order mark and the shuffled `lines`, each followed by the line break twice
+// and the last by one. Nothing when no line is left. Every allocation comes before the first
+// byte is written.
 template <class CharT>
-void ShuffleAndWrite(std::span<ArticleView<CharT>> lines, ArticleView<CharT> lineBreak,
-                     TextEncoding encoding, RandomSource& random, OutputWriter& writer) {
-  ShuffleLines(lines, random);
+void WriteLines(std::span<const ArticleView<CharT>> lines, ArticleView<CharT> lineBreak,
+                TextEncoding encoding, OutputWriter& writer) {
   if (lines.empty()) return;
   const RewriteOutput<CharT> output(lines, lineBreak, kBlockBytes, IsBigEndian(encoding));
   // A small output is one block, filled on this thread in a buffer of its size.
@@ -73,8 +72,8 @@ template <class CharT>
 void WriteRewrite(ArticleView<CharT> text, TextEncoding encoding, RandomSource& random,
                   OutputWriter& writer) {
   const ArticleView<CharT> lineBreak = DetectLineBreak(text);
-  LineList<CharT> lines = NonEmptyLines(text, lineBreak, Threads());
-  ShuffleAndWrite<CharT>(lines, lineBreak, encoding, random, writer);
+  WriteLines<CharT>(ShuffledNonEmptyLines(text, lineBreak, random, Threads()), lineBreak, encoding,
+                    writer);
 }
 
 template <class CharT>
@@ -145,8 +144,9 @@ int RunCli(std::span<const std::string_view> args, const CliStreams& streams) {
         break;
       default:
         if (const auto lines = input.sizeKnown() ? std::nullopt : streamed.finish(input.view())) {
-          ShuffleAndWrite<char>(*lines, DetectLineBreak(encoded.body), encoded.encoding, random,
-                                writer);
+          // Piped bytes were split while they arrived: only the shuffle is left.
+          ShuffleLines(*lines, random);
+          WriteLines<char>(*lines, DetectLineBreak(encoded.body), encoded.encoding, writer);
         } else {
           WriteRewrite<char>(encoded.body, encoded.encoding, random, writer);
         }

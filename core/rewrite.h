@@ -2,6 +2,7 @@
 // The window joins the result into a string; the command line writes the lines as they are.
 #pragma once
 
+#include <cstddef>
 #include <span>
 
 #include "core/line_filter.h"
@@ -11,10 +12,11 @@ namespace wyc {
 
 // The non-empty lines of `text` split at `lineBreak`, shuffled. For CR LF text and the same
 // draws these are the lines of RndLine(LineFilter(text)) in the same order, split only once.
+// `threads` may share the split of a large text; the lines are the same for any number.
 template <class CharT, UnitIntervalSource Source>
 LineList<CharT> ShuffledNonEmptyLines(ArticleView<CharT> text, ArticleView<CharT> lineBreak,
-                                      Source& source) {
-  LineList<CharT> lines = NonEmptyLines(text, lineBreak);
+                                      Source& source, std::size_t threads = 1) {
+  LineList<CharT> lines = NonEmptyLines(text, lineBreak, threads);
   ShuffleLines(std::span{lines}, source);
   return lines;
 }
