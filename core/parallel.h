@@ -11,10 +11,11 @@ namespace wyc {
 // Runs task(0) .. task(count - 1) and returns when all have finished: task 0 on the calling
 // thread, the others on threads of their own. A thread that cannot be started (the system is
 // out of threads or of address space for a stack) leaves its task to the calling thread, so
-// the work is always done. The tasks must not throw.
+// the work is always done. The tasks must not throw, so every thread is joined before the return.
+// std::thread rather than std::jthread: the browser build's standard library has no jthread.
 template <class Task>
 void RunSideBySide(std::size_t count, Task&& task) {
-  std::vector<std::jthread> workers;
+  std::vector<std::thread> workers;
   workers.reserve(count);
   std::vector<std::size_t> leftOver;
   leftOver.reserve(count);
@@ -27,6 +28,7 @@ void RunSideBySide(std::size_t count, Task&& task) {
   }
   if (count != 0) task(0);
   for (const std::size_t i : leftOver) task(i);
+  for (std::thread& worker : workers) worker.join();
 }
 
 }  // namespace wyc

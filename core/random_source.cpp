@@ -1,7 +1,7 @@
 // The process-wide random source.
 #include "core/random_source.h"
 
-#include <bit>
+#include <cstring>
 
 namespace wyc {
 
@@ -11,7 +11,11 @@ RandomSource& ProcessRandomSource() {
 }
 
 std::uint64_t SeedFromTimeOfDay(float secondsSinceMidnight) {
-  return std::bit_cast<std::uint32_t>(secondsSinceMidnight);
+  // memcpy, not std::bit_cast, which the browser build's standard library lacks.
+  std::uint32_t bits = 0;
+  static_assert(sizeof bits == sizeof secondsSinceMidnight);
+  std::memcpy(&bits, &secondsSinceMidnight, sizeof bits);
+  return bits;
 }
 
 }  // namespace wyc
