@@ -3,6 +3,7 @@
 
 #include <new>
 #include <string>
+#include <utility>
 
 #include "core/rewrite.h"
 #include "ui/form1_texts.h"
@@ -51,9 +52,14 @@ void Form1::Command1_Click() {
     return;
   }
   window_.replaceText(rewritten);
+  if (!services_.clipboard.clear()) {
+    showMessage(texts::kClipboardFailed);
+    return;
+  }
   // The clipboard gets what the box holds now, read back, not the computed string.
-  const bool copied = services_.clipboard.clear() && services_.clipboard.setText(window_.text());
-  if (!copied) showMessage(texts::kClipboardFailed);
+  services_.clipboard.setText(window_.text(), [this](bool copied) {
+    if (!copied) showMessage(texts::kClipboardFailed);
+  });
 }
 
 void Form1::Command2_Click() { open(texts::kWebsiteAddress); }
@@ -65,12 +71,11 @@ void Form1::Click(ControlName control) {
 }
 
 void Form1::promptForText() {
-  showMessage(texts::kEmptyTextPrompt);
-  window_.focusText();
+  showMessage(texts::kEmptyTextPrompt, [this] { window_.focusText(); });
 }
 
-void Form1::showMessage(std::u16string_view text) {
-  window_.showMessage(text, texts::kApplicationTitle);
+void Form1::showMessage(std::u16string_view text, std::function<void()> closed) {
+  window_.showMessage(text, texts::kApplicationTitle, std::move(closed));
 }
 
 void Form1::open(std::u16string_view address) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include "core/random_source.h"
 #include "ui/form1_layout.h"
@@ -37,7 +38,7 @@ class Form1 {
 
  private:
   void promptForText();
-  void showMessage(std::u16string_view text);
+  void showMessage(std::u16string_view text, std::function<void()> closed = {});
   void open(std::u16string_view address);
 
   WindowPort& window_;

@@ -1,5 +1,7 @@
 // What Form1 asks of a platform, one small interface per concern. A backend implements those
 // that apply to it and only translates; every decision is Form1's. No toolkit header here.
+// What a browser can only answer later (a message box closed, a copy done) comes back through a
+// callback, which a desktop backend calls before it returns.
 #pragma once
 
 #include <functional>
@@ -24,8 +26,10 @@ class WindowPort {
   // Replaces Text1's whole text with `text` (CR LF line breaks) as one undoable step.
   virtual void replaceText(std::u16string_view text) = 0;
   virtual void focusText() = 0;
-  // A modal box with `text`, an OK button only and no icon; returns once it is closed.
-  virtual void showMessage(std::u16string_view text, std::u16string_view title) = 0;
+  // A modal box with `text`, an OK button only and no icon; `closed` runs once the user has
+  // closed it.
+  virtual void showMessage(std::u16string_view text, std::u16string_view title,
+                           std::function<void()> closed) = 0;
   // Runs `task` once the user action being delivered now (a click with its button release, a
   // key) has been carried out; a modal box opened then no longer swallows half of it.
   virtual void runAfterCurrentInput(std::function<void()> task) = 0;
@@ -33,13 +37,15 @@ class WindowPort {
   virtual void showBusy() = 0;
 };
 
-// The shared clipboard. Both report whether they worked; text arrives with CR LF and the
-// backend hands it on in the platform's convention.
+// The shared clipboard. Text arrives with CR LF and the backend hands it on in the platform's
+// convention.
 class ClipboardPort {
  public:
   virtual ~ClipboardPort() = default;
+  // Empties it, all formats; false when that failed.
   virtual bool clear() = 0;
-  virtual bool setText(std::u16string_view text) = 0;
+  // Puts `text` on it as plain text and tells `done` whether that worked.
+  virtual void setText(std::u16string_view text, std::function<void(bool copied)> done) = 0;
 };
 
 // Opens an address in the web browser without waiting; false when nothing could be started.

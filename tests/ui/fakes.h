@@ -30,9 +30,12 @@ class FakeWindow final : public WindowPort {
     text_ = std::u16string(text) + storedSuffix;
   }
   void focusText() override { journal_.emplace_back("focus text"); }
-  void showMessage(std::u16string_view text, std::u16string_view title) override {
+  void showMessage(std::u16string_view text, std::u16string_view title,
+                   std::function<void()> closed) override {
     journal_.emplace_back("message");
     messages.emplace_back(text, title);
+    if (closed) open_.push_back(std::move(closed));
+    if (closesAtOnce) closeMessages();
   }
   void runAfterCurrentInput(std::function<void()> task) override {
     journal_.emplace_back("defer");
@@ -43,14 +46,21 @@ class FakeWindow final : public WindowPort {
   void finishInput() {
     for (auto& task : std::exchange(deferred_, {})) task();
   }
+  // The user closes the open message boxes.
+  void closeMessages() {
+    for (auto& closed : std::exchange(open_, {})) closed();
+  }
 
   std::u16string text_;
   std::u16string storedSuffix;
   std::vector<std::pair<std::u16string, std::u16string>> messages;
+  // A desktop's box returns once closed; a browser's stays open after the call.
+  bool closesAtOnce = true;
 
  private:
   Journal& journal_;
   std::vector<std::function<void()>> deferred_;
+  std::vector<std::function<void()>> open_;
 };
 
 struct FakeClipboard final : ClipboardPort {
@@ -60,14 +70,21 @@ struct FakeClipboard final : ClipboardPort {
     if (clearWorks) content.reset();
     return clearWorks;
   }
-  bool setText(std::u16string_view text) override {
+  void setText(std::u16string_view text, std::function<void(bool)> done) override {
     journal.emplace_back("set clipboard");
     if (setWorks) content = std::u16string(text);
-    return setWorks;
+    if (answersLater) {
+      answer = [done = std::move(done), works = setWorks] { done(works); };
+    } else {
+      done(setWorks);
+    }
   }
   Journal& journal;
   std::optional<std::u16string> content = u"what the user had copied";
   bool clearWorks = true, setWorks = true;
+  // A browser answers a copy after the click has returned: `answer` then delivers it.
+  bool answersLater = false;
+  std::function<void()> answer;
 };
 
 struct FakeLauncher final : AddressLauncher {

@@ -106,6 +106,24 @@ TEST_F(Form1Test, FailuresLeaveTheBoxAsItShouldBeAndSaySo) {
   }
 }
 
+TEST_F(Form1Test, WhatABrowserAnswersAfterTheClickStillHasItsEffect) {
+  // The focus comes back to the box only once the prompt has been closed.
+  window.closesAtOnce = false;
+  click(ControlName::Command1);
+  ASSERT_EQ(prompts(), 1U);
+  EXPECT_EQ(journal.back(), "message");
+  window.closeMessages();
+  EXPECT_EQ(journal.back(), "focus text");
+  // A copy refused once the click has returned is still reported.
+  fakes.clipboard.answersLater = true;
+  fakes.clipboard.setWorks = false;
+  window.text_ = u"a\r\nb";
+  click(ControlName::Command1);
+  EXPECT_EQ(window.messages.size(), 1U);
+  fakes.clipboard.answer();
+  EXPECT_EQ(window.messages.back().first, texts::kClipboardFailed);
+}
+
 TEST_F(Form1Test, PromptsAfterTheActionOnlyWhenAnEmptyBoxIsLeftForAnotherControl) {
   struct Row {
     std::u16string_view text;

@@ -16,9 +16,9 @@ bool QtClipboard::clear() {
   return true;
 }
 
-bool QtClipboard::setText(std::u16string_view text) {
+void QtClipboard::setText(std::u16string_view text, std::function<void(bool copied)> done) {
   QGuiApplication::clipboard()->setText(ExchangeTextFromArticle(text), QClipboard::Clipboard);
-  return true;
+  done(true);
 }
 
 bool XdgOpenLauncher::open(std::u16string_view address) {

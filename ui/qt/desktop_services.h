@@ -1,6 +1,8 @@
 // The clipboard and the address opener of a Linux desktop, through Qt.
 #pragma once
 
+#include <functional>
+
 #include "ui/ports.h"
 
 namespace wyc::ui::qt {
@@ -8,7 +10,7 @@ namespace wyc::ui::qt {
 class QtClipboard final : public ClipboardPort {
  public:
   bool clear() override;
-  bool setText(std::u16string_view text) override;
+  void setText(std::u16string_view text, std::function<void(bool copied)> done) override;
 };
 
 // Hands the address to the desktop's opener, xdg-open found on PATH.

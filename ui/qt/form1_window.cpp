@@ -182,12 +182,14 @@ void Form1Window::replaceText(std::u16string_view text) {
 
 void Form1Window::focusText() { text1_->setFocus(Qt::OtherFocusReason); }
 
-void Form1Window::showMessage(std::u16string_view text, std::u16string_view title) {
+void Form1Window::showMessage(std::u16string_view text, std::u16string_view title,
+                              std::function<void()> closed) {
   QMessageBox box(QMessageBox::NoIcon, ToQString(title), ToQString(text), QMessageBox::Ok, this);
   box.setTextFormat(Qt::PlainText);
   // An address in the message can be selected and copied, to open it by hand.
   box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   box.exec();
+  if (closed) closed();
 }
 
 void Form1Window::showBusy() { ShowBusyUntilRepainted(*this); }

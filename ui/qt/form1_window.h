@@ -32,7 +32,8 @@ class Form1Window final : public QWidget, public WindowPort {
   [[nodiscard]] std::u16string text() const override;
   void replaceText(std::u16string_view text) override;
   void focusText() override;
-  void showMessage(std::u16string_view text, std::u16string_view title) override;
+  void showMessage(std::u16string_view text, std::u16string_view title,
+                   std::function<void()> closed) override;
   void runAfterCurrentInput(std::function<void()> task) override;
   void showBusy() override;
 

@@ -51,6 +51,10 @@ UniqueGlobal CopyToGlobal(std::u16string_view text) {
 
 bool Win32Clipboard::clear() { return ClipboardSession(owner_).emptied(); }
 
+void Win32Clipboard::setText(std::u16string_view text, std::function<void(bool copied)> done) {
+  done(setText(text));
+}
+
 bool Win32Clipboard::setText(std::u16string_view text) {
   UniqueGlobal memory = CopyToGlobal(text);
   if (!memory) return false;

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string_view>
 
 #include "ui/ports.h"
@@ -18,7 +19,8 @@ class Win32Clipboard final : public ClipboardPort {
   // Empties the clipboard, all formats.
   bool clear() override;
   // Puts `text` (CR LF line breaks, as CF_UNICODETEXT wants) on as the only format.
-  bool setText(std::u16string_view text) override;
+  void setText(std::u16string_view text, std::function<void(bool copied)> done) override;
+  bool setText(std::u16string_view text);
 
  private:
   HWND owner_;

@@ -193,10 +193,12 @@ void MainWindow::replaceText(std::u16string_view text) {
 
 void MainWindow::focusText() { SetFocus(control(ControlName::Text1)); }
 
-void MainWindow::showMessage(std::u16string_view text, std::u16string_view title) {
+void MainWindow::showMessage(std::u16string_view text, std::u16string_view title,
+                             std::function<void()> closed) {
   const std::wstring body = ToWide(text);
   const std::wstring caption = ToWide(title);
   MessageBoxW(hwnd_, body.c_str(), caption.c_str(), MB_OK | MB_APPLMODAL);
+  if (closed) closed();
 }
 
 void MainWindow::runAfterCurrentInput(std::function<void()> task) {

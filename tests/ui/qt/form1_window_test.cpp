@@ -37,7 +37,7 @@ TEST(Form1Window, ArticleTextCrossesWithCrLfAndEveryOtherCharacterIntact) {
   for (const Row& row : rows) {
     window.replaceText(row.written);
     EXPECT_EQ(window.text(), row.read) << ToQString(row.written).toStdString();
-    clipboard.setText(row.written);
+    clipboard.setText(row.written, [](bool copied) { EXPECT_TRUE(copied); });
     EXPECT_EQ(QGuiApplication::clipboard()->text(), ToQString(row.exchanged));
     // What the box hands on and takes in from other programs has LF line breaks.
     box->selectAll();
