@@ -51,6 +51,25 @@ inline constexpr std::array<ControlSpec, 6> kForm1Controls{{
     {ControlName::Label2, ControlKind::Label, texts::kFooter, 1200, 7440, 6015, 255, 5},
 }};
 
+// The control's name, by which tests, accessibility tools and a page's script know it.
+constexpr std::string_view NameOf(ControlName name) {
+  switch (name) {
+    case ControlName::Text1:
+      return "Text1";
+    case ControlName::Command1:
+      return "Command1";
+    case ControlName::Label1:
+      return "Label1";
+    case ControlName::Command2:
+      return "Command2";
+    case ControlName::Command3:
+      return "Command3";
+    case ControlName::Label2:
+      return "Label2";
+  }
+  return {};
+}
+
 constexpr const ControlSpec& LayoutOf(ControlName name) {
   for (const auto& layout : kForm1Controls) {
     if (layout.name == name) return layout;

@@ -25,21 +25,8 @@ namespace {
 
 // Tests and accessibility tools find the controls by the names Form1 gives them.
 QString ObjectName(ControlName name) {
-  switch (name) {
-    case ControlName::Text1:
-      return QStringLiteral("Text1");
-    case ControlName::Command1:
-      return QStringLiteral("Command1");
-    case ControlName::Label1:
-      return QStringLiteral("Label1");
-    case ControlName::Command2:
-      return QStringLiteral("Command2");
-    case ControlName::Command3:
-      return QStringLiteral("Command3");
-    case ControlName::Label2:
-      return QStringLiteral("Label2");
-  }
-  return {};
+  const std::string_view text = NameOf(name);
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void Place(QWidget& control, const ControlSpec& layout) {

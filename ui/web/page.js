@@ -1,0 +1,98 @@
+// The page's script: hands the embedded WebAssembly to Emscripten's loader, moves text in and
+// out of the module's memory, and carries the page's events to the C++ window
+// (ui/web/page_window.cpp), which decides what they mean.
+"use strict";
+
+// Whether a pointer is pressed: a click is complete only once it is released.
+const pointer = { down: false, waiting: [] };
+const release = () => {
+  pointer.down = false;
+  for (const task of pointer.waiting.splice(0)) task();
+};
+addEventListener("pointerdown", () => { pointer.down = true; }, true);
+addEventListener("pointerup", release, true);
+addEventListener("pointercancel", release, true);
+
+var Module = {
+  // The module travels inside the page, so that the page needs no request to start.
+  wasmBinary: (() => {
+    const bytes = atob(document.getElementById("module").textContent);
+    const binary = new Uint8Array(bytes.length);
+    for (let i = 0; i < bytes.length; ++i) binary[i] = bytes.charCodeAt(i);
+    return binary;
+  })(),
+
+  // Text crosses code unit by code unit: nothing is lost or changed, lone surrogates included.
+  copyInto(string, units) {
+    for (let i = 0; i < units.length; ++i) units[i] = string.charCodeAt(i);
+  },
+  stringOf(units) {
+    const chunks = [];
+    for (let i = 0; i < units.length; i += 8192) {
+      chunks.push(String.fromCharCode.apply(null, units.subarray(i, i + 8192)));
+    }
+    return chunks.join("");
+  },
+
+  // Called once by the window when Form1 is bound to it.
+  connect(page) {
+    for (const control of document.querySelectorAll(".control")) {
+      control.addEventListener("click", (event) => {
+        if (page.click(control.id)) event.preventDefault();
+      });
+    }
+    // As in a desktop window, pressing a button focuses it (Safari would not), and pressing the
+    // window's background or a label leaves the focus where it is.
+    document.getElementById("window").addEventListener("mousedown", (event) => {
+      const button = event.target.closest("button");
+      if (button) button.focus();
+      else if (!event.target.closest("textarea")) event.preventDefault();
+    });
+    const text1 = document.getElementById("Text1");
+    text1.addEventListener("blur", (event) => {
+      page.textLostFocus(event.relatedTarget ? event.relatedTarget.id : "");
+    });
+    text1.addEventListener("input", () => page.textEdited());
+    text1.addEventListener("keydown", (event) => {
+      const key = event.key.toLowerCase();
+      const command = (event.ctrlKey || event.metaKey) && !event.altKey;
+      if (command && (key === "z" || key === "y") && page.undo(key === "y" || event.shiftKey)) {
+        event.preventDefault();
+      }
+    });
+    const dialog = document.getElementById("message");
+    dialog.addEventListener("close", () => page.messageClosed());
+    document.getElementById("messageOk").addEventListener("click", () => dialog.close());
+    // Enter and Space close the box wherever its focus is, as Esc does.
+    dialog.addEventListener("keydown", (event) => {
+      if (event.key === "Enter" || event.key === " ") {
+        event.preventDefault();
+        dialog.close();
+      }
+    });
+  },
+
+  // Calls back once the user action being delivered has been carried out: a press with its
+  // release and click, a key with its default action.
+  afterInput(page) {
+    const finished = () => setTimeout(() => page.inputFinished());
+    if (pointer.down) pointer.waiting.push(finished);
+    else finished();
+  },
+
+  // Calls back once the page has been painted: the frame's callbacks come before its paint.
+  afterRepaint(page) {
+    requestAnimationFrame(() => setTimeout(() => page.repainted()));
+  },
+
+  copy(clipboard, id, text) {
+    try {
+      navigator.clipboard.writeText(text).then(
+        () => clipboard.settled(id, true),
+        () => clipboard.settled(id, false));
+    } catch (error) {
+      // No Clipboard API: a page served over plain HTTP.
+      clipboard.settled(id, false);
+    }
+  },
+};
