@@ -34,7 +34,10 @@ void Form1::Text1_LostFocus(FocusDestination destination) {
 
 void Form1::Command1_Click() {
   // A large article takes seconds, mostly in the toolkit's own layout of the new text.
-  window_.showBusy();
+  window_.runBusy([this] { rewrite(); });
+}
+
+void Form1::rewrite() {
   RandomSource& random = services_.random;
   random.reseed(SeedFromTimeOfDay(services_.clock.secondsSinceMidnight()));
   std::u16string rewritten;

@@ -37,6 +37,7 @@ class Form1 {
   void Click(ControlName control);
 
  private:
+  void rewrite();
   void promptForText();
   void showMessage(std::u16string_view text, std::function<void()> closed = {});
   void open(std::u16string_view address);

@@ -33,8 +33,10 @@ class WindowPort {
   // Runs `task` once the user action being delivered now (a click with its button release, a
   // key) has been carried out; a modal box opened then no longer swallows half of it.
   virtual void runAfterCurrentInput(std::function<void()> task) = 0;
-  // Shows the busy cursor over the window until it has been repainted.
-  virtual void showBusy() = 0;
+  // Runs `work` with the busy cursor over the window, shown until the window has been repainted
+  // after it. Where the cursor would not change while `work` blocks the toolkit, the backend
+  // lets it show first and runs `work` once it has returned.
+  virtual void runBusy(std::function<void()> work) = 0;
 };
 
 // The shared clipboard. Text arrives with CR LF and the backend hands it on in the platform's

@@ -41,7 +41,10 @@ class FakeWindow final : public WindowPort {
     journal_.emplace_back("defer");
     deferred_.push_back(std::move(task));
   }
-  void showBusy() override { journal_.emplace_back("busy"); }
+  void runBusy(std::function<void()> work) override {
+    journal_.emplace_back("busy");
+    work();
+  }
   // What the toolkit does once the current input has been handled.
   void finishInput() {
     for (auto& task : std::exchange(deferred_, {})) task();

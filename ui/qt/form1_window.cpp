@@ -179,7 +179,10 @@ void Form1Window::showMessage(std::u16string_view text, std::u16string_view titl
   if (closed) closed();
 }
 
-void Form1Window::showBusy() { ShowBusyUntilRepainted(*this); }
+void Form1Window::runBusy(std::function<void()> work) {
+  ShowBusyUntilRepainted(*this);
+  work();
+}
 
 void Form1Window::runAfterCurrentInput(std::function<void()> task) {
   completion_->runAfterCurrentInput(std::move(task));

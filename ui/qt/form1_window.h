@@ -35,7 +35,7 @@ class Form1Window final : public QWidget, public WindowPort {
   void showMessage(std::u16string_view text, std::u16string_view title,
                    std::function<void()> closed) override;
   void runAfterCurrentInput(std::function<void()> task) override;
-  void showBusy() override;
+  void runBusy(std::function<void()> work) override;
 
  private:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -12,6 +12,7 @@ EMSCRIPTEN_BINDINGS(weiyuanchuang_page) {
       .function("undo", &PageWindow::undo)
       .function("textEdited", &PageWindow::textEdited)
       .function("inputFinished", &PageWindow::inputFinished)
+      .function("cursorShown", &PageWindow::cursorShown)
       .function("repainted", &PageWindow::repainted)
       .function("messageClosed", &PageWindow::messageClosed);
   emscripten::class_<BrowserClipboard>("BrowserClipboard")

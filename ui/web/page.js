@@ -84,6 +84,11 @@ var Module = {
   afterRepaint(page) {
     requestAnimationFrame(() => setTimeout(() => page.repainted()));
   },
+  // Calls back once the frame with the busy cursor has been painted and Chromium's timer for
+  // the pointer's shape (50 ms) has fired.
+  afterCursorShows(page) {
+    requestAnimationFrame(() => setTimeout(() => page.cursorShown(), 100));
+  },
 
   copy(clipboard, id, text) {
     try {

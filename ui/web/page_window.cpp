@@ -2,6 +2,7 @@
 // elements and Form1.
 #include "ui/web/page_window.h"
 
+#include <cstddef>
 #include <string>
 #include <utility>
 
@@ -14,6 +15,9 @@ namespace wyc::ui::web {
 namespace {
 
 using emscripten::val;
+
+// Up to about this many characters a box lays its text out within a frame or two.
+constexpr std::size_t kQuickTextUnits = 20'000;
 
 // The OK button's label, as Chinese Windows and Qt's Chinese texts write it.
 constexpr std::u16string_view kOk = u"确定";
@@ -153,12 +157,26 @@ void PageWindow::inputFinished() {
   for (auto& task : std::exchange(afterInput_, {})) task();
 }
 
-void PageWindow::showBusy() {
+void PageWindow::runBusy(std::function<void()> work) {
   document_["documentElement"]["classList"].call<void>("add", std::string("busy"));
+  // Laying out a long text blocks the page for seconds, and Chromium changes the pointer's shape
+  // only on a timer that the block would hold up: such a run waits until the cursor shows.
+  if (text1_["textLength"].as<std::size_t>() > kQuickTextUnits) {
+    busyWork_.push_back(std::move(work));
+    if (busyWork_.size() == 1) val::module_property("afterCursorShows")(val(this));
+    return;
+  }
+  work();
+  val::module_property("afterRepaint")(val(this));
+}
+
+void PageWindow::cursorShown() {
+  for (auto& work : std::exchange(busyWork_, {})) work();
   val::module_property("afterRepaint")(val(this));
 }
 
 void PageWindow::repainted() {
+  if (!busyWork_.empty()) return;  // a waiting run keeps the cursor
   document_["documentElement"]["classList"].call<void>("remove", std::string("busy"));
 }
 

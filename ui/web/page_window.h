@@ -35,7 +35,7 @@ class PageWindow final : public WindowPort {
   void showMessage(std::u16string_view text, std::u16string_view title,
                    std::function<void()> closed) override;
   void runAfterCurrentInput(std::function<void()> task) override;
-  void showBusy() override;
+  void runBusy(std::function<void()> work) override;
 
   // What the page's script reports. `id` is an element's id, empty for none.
   // A click on an element; true when Form1 handles it, so the browser's own action is dropped.
@@ -48,7 +48,9 @@ class PageWindow final : public WindowPort {
   void textEdited();
   // The user action that was being delivered has been carried out.
   void inputFinished();
-  // The page has been repainted since showBusy().
+  // The busy cursor has had time to show.
+  void cursorShown();
+  // The page has been repainted since the last busy run.
   void repainted();
   // The message box has been closed.
   void messageClosed();
@@ -65,6 +67,8 @@ class PageWindow final : public WindowPort {
   emscripten::val dialog_;
   Form1* form_ = nullptr;
   std::vector<std::function<void()>> afterInput_;
+  // Busy runs waiting for their cursor to show.
+  std::vector<std::function<void()>> busyWork_;
   std::deque<Message> messages_;
   // A browser box forgets its undo history when its value is set: the text on the other side of
   // the last rewrite is kept here instead, until the user edits the box.

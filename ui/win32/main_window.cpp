@@ -209,6 +209,11 @@ void MainWindow::runAfterCurrentInput(std::function<void()> task) {
   SetTimer(hwnd_, kDeferredTimerId, USER_TIMER_MINIMUM, nullptr);
 }
 
+void MainWindow::runBusy(std::function<void()> work) {
+  showBusy();
+  work();
+}
+
 void MainWindow::showBusy() {
   busy_ = true;
   SetCursor(LoadCursorW(nullptr, IDC_WAIT));

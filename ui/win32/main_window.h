@@ -40,7 +40,7 @@ class MainWindow final : public WindowPort {
   void showMessage(std::u16string_view text, std::u16string_view title,
                    std::function<void()> closed) override;
   void runAfterCurrentInput(std::function<void()> task) override;
-  void showBusy() override;
+  void runBusy(std::function<void()> work) override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -53,6 +53,7 @@ class MainWindow final : public WindowPort {
   void onCommand(int id, int code);
   void onTextLostFocus(HWND gainingFocus);
   void moveFocus(WPARAM wParam, LPARAM lParam);
+  void showBusy();
   void endBusy();
   void runDeferredTasks();
 

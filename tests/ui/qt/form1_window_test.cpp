@@ -68,9 +68,11 @@ TEST(Form1Window, KeepsTheDesktopFontWhereATextFitsAndShrinksOnlyWhereNot) {
 TEST(Form1Window, ShowsTheBusyCursorUntilRepaintedAndEnterInTheBoxIsALineBreak) {
   Form1Window window;
   window.show();
-  window.showBusy();
+  window.runBusy([] {
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  });
   ASSERT_NE(QApplication::overrideCursor(), nullptr);
-  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
   QTest::qWait(20);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
