@@ -43,7 +43,7 @@ var Module = {
     }
     // As in a desktop window, pressing a button focuses it (Safari would not), and pressing the
     // window's background or a label leaves the focus where it is.
-    document.getElementById("window").addEventListener("mousedown", (event) => {
+    document.getElementById("frame").addEventListener("mousedown", (event) => {
       const button = event.target.closest("button");
       if (button) button.focus();
       else if (!event.target.closest("textarea")) event.preventDefault();
