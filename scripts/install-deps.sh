@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing need on Debian/Ubuntu.
-# Usage: scripts/install-deps.sh [core|linux|windows|packaging|all]...
+# Usage: scripts/install-deps.sh [core|linux|windows|web|packaging|all]...
 # Packages already present are skipped, so a second run is quick and offline.
 set -euo pipefail
 
@@ -14,6 +14,10 @@ linux=(qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland qt6-translations-l1
        dbus at-spi2-core python3-pyatspi weston wl-clipboard)
 windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 wine32:i386
          python3-pefile xvfb xauth xdotool xclip fonts-noto-cjk imagemagick)
+# The web page: Emscripten to build it, Chromium and its WebDriver to test it, with axe-core from
+# npm (AXE_VERSION) inside the page.
+web=(emscripten chromium chromium-driver python3-selenium fonts-noto-cjk)
+AXE_VERSION=4.14.1
 # Building the packages and installing them as a user would; the package's own run-time
 # dependencies are here so that installing it in the test pulls nothing from the archive.
 packaging=(dpkg-dev lintian man-db nsis xdotool xclip qt6-wayland qt6-translations-l10n
@@ -21,14 +25,16 @@ packaging=(dpkg-dev lintian man-db nsis xdotool xclip qt6-wayland qt6-translatio
 
 pkgs=()
 need_i386=0
+need_axe=0
 for w in "${want[@]}"; do
   case "$w" in
     core) pkgs+=("${core[@]}") ;;
     linux) pkgs+=("${core[@]}" "${linux[@]}") ;;
     windows) pkgs+=("${core[@]}" "${windows[@]}"); need_i386=1 ;;
+    web) pkgs+=("${core[@]}" "${web[@]}"); need_axe=1 ;;
     packaging) pkgs+=("${core[@]}" "${linux[@]}" "${windows[@]}" "${packaging[@]}"); need_i386=1 ;;
-    all) pkgs+=("${core[@]}" "${linux[@]}" "${windows[@]}" "${packaging[@]}"); need_i386=1 ;;
-    *) echo "install-deps.sh: unknown group '$w' (core, linux, windows, packaging, all)" >&2; exit 2 ;;
+    all) pkgs+=("${core[@]}" "${linux[@]}" "${windows[@]}" "${web[@]}" "${packaging[@]}"); need_i386=1; need_axe=1 ;;
+    *) echo "install-deps.sh: unknown group '$w' (core, linux, windows, web, packaging, all)" >&2; exit 2 ;;
   esac
 done
 
@@ -44,11 +50,15 @@ missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-if [ ${#missing[@]} -eq 0 ] && [ "${updated-1}" -eq 1 ]; then
-  exit 0
+# npm comes with Node.js from some sources and as Debian's own package otherwise.
+if [ "$need_axe" -eq 1 ] && ! command -v npm >/dev/null; then missing+=(npm); fi
+if [ ${#missing[@]} -ne 0 ] || [ "${updated-1}" -ne 1 ]; then
+  # De-duplicate while keeping order.
+  mapfile -t missing < <(printf '%s\n' "${missing[@]}" | awk '!seen[$0]++')
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  [ ${#missing[@]} -eq 0 ] || $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
-# De-duplicate while keeping order.
-mapfile -t missing < <(printf '%s\n' "${missing[@]}" | awk '!seen[$0]++')
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-[ ${#missing[@]} -eq 0 ] || $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ "$need_axe" -eq 1 ] && ! npm ls -g "axe-core@$AXE_VERSION" >/dev/null 2>&1; then
+  $sudo npm install -g --no-fund --no-audit "axe-core@$AXE_VERSION"
+fi

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite: the optimised build with
 # warnings as errors, the sanitizer build, a short fuzzing run, the formatting check, the
-# Windows cross build under Wine, and the packages, each installed, used and removed as a person
+# Windows cross build under Wine, the web page in Chromium, and the packages, each installed, used and removed as a person
 # would. Usage: scripts/test.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,6 +34,11 @@ build/fuzz/fuzz/core_fuzz -runs=300000 -max_len=512 -timeout=10 "$corpus" 2>&1 |
 
 step "Windows cross build under Wine"
 scripts/test-windows.sh
+
+step "The web page, built with Emscripten and tested in Chromium"
+cmake --preset web
+cmake --build --preset web
+ctest --preset web
 
 step "Packages: build them, then install, use and remove each as a person would"
 scripts/package.sh

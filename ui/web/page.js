@@ -13,6 +13,10 @@ addEventListener("pointerdown", () => { pointer.down = true; }, true);
 addEventListener("pointerup", release, true);
 addEventListener("pointercancel", release, true);
 
+// Fatal, so that a lone surrogate, which it would replace, sends the text the slower exact way;
+// ignoreBOM keeps a byte order mark at the start of an article.
+const utf16 = new TextDecoder("utf-16le", { fatal: true, ignoreBOM: true });
+
 var Module = {
   // The module travels inside the page, so that the page needs no request to start.
   wasmBinary: (() => {
@@ -27,6 +31,11 @@ var Module = {
     for (let i = 0; i < units.length; ++i) units[i] = string.charCodeAt(i);
   },
   stringOf(units) {
+    try {
+      return utf16.decode(units);
+    } catch (error) {
+      // A surrogate without its partner: one code unit at a time.
+    }
     const chunks = [];
     for (let i = 0; i < units.length; i += 8192) {
       chunks.push(String.fromCharCode.apply(null, units.subarray(i, i + 8192)));
