@@ -2,15 +2,17 @@
 # Takes a screenshot of the Windows program under Wine on a private Xvfb display, inside a Wine
 # virtual desktop so the window frame and caption are drawn too; optionally with the desktop's
 # message font at another size, as a user who wants larger text sets it.
-# Usage: scripts/screenshot-windows.sh [output.png] [font points]  (build windows-i686 first)
+# Usage: scripts/screenshot-windows.sh [output.png] [font points]  (build windows-i686 first, or
+# windows-x86_64 on a machine that runs no 32-bit programs)
 set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/test-windows.sh"
 
-output="$(realpath -m "${1:-$wyc_root/build/windows-i686/screenshot-windows.png}")"
+build="$wyc_root/build/$(wyc_windows_preset)"
+output="$(realpath -m "${1:-$build/screenshot-windows.png}")"
 points="${2:-}"
-program="$(ls "$wyc_root"/build/windows-i686/app/win32/*.exe | head -n 1)"
-[ -f "$program" ] || { echo "screenshot-windows.sh: build the windows-i686 preset first" >&2; exit 1; }
+program="$(ls "$build"/app/win32/*.exe | head -n 1)"
+[ -f "$program" ] || { echo "screenshot-windows.sh: build the $(wyc_windows_preset) preset first" >&2; exit 1; }
 
 trap wyc_cleanup EXIT
 trap 'exit 130' INT TERM
