@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing need on Debian/Ubuntu.
-# Usage: scripts/install-deps.sh [core|linux|windows|packaging|all]...
+# Usage: scripts/install-deps.sh [core|linux|windows|packaging|screenshots|all]...
 # Packages already present are skipped, so a second run is quick and offline.
 set -euo pipefail
 
@@ -18,6 +18,10 @@ windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 win
 # dependencies are here so that installing it in the test pulls nothing from the archive.
 packaging=(dpkg-dev lintian man-db nsis xdotool xclip qt6-wayland qt6-translations-l10n
            xdg-utils)
+# The README's pictures: a window manager to frame the Linux window, Wine's Marlett for the
+# buttons of a caption, a clock that stands still for both programs (so the shuffle, and so the
+# picture, is the same on every run), and the PNG optimisers.
+screenshots=(openbox fonts-wine libfaketime libfaketime:i386 optipng pngquant)
 
 pkgs=()
 need_i386=0
@@ -27,8 +31,11 @@ for w in "${want[@]}"; do
     linux) pkgs+=("${core[@]}" "${linux[@]}") ;;
     windows) pkgs+=("${core[@]}" "${windows[@]}"); need_i386=1 ;;
     packaging) pkgs+=("${core[@]}" "${linux[@]}" "${windows[@]}" "${packaging[@]}"); need_i386=1 ;;
-    all) pkgs+=("${core[@]}" "${linux[@]}" "${windows[@]}" "${packaging[@]}"); need_i386=1 ;;
-    *) echo "install-deps.sh: unknown group '$w' (core, linux, windows, packaging, all)" >&2; exit 2 ;;
+    screenshots) pkgs+=("${core[@]}" "${linux[@]}" "${windows[@]}" "${screenshots[@]}"); need_i386=1 ;;
+    all) pkgs+=("${core[@]}" "${linux[@]}" "${windows[@]}" "${packaging[@]}" "${screenshots[@]}")
+         need_i386=1 ;;
+    *) echo "install-deps.sh: unknown group '$w' (core, linux, windows, packaging, screenshots, all)" >&2
+       exit 2 ;;
   esac
 done
 
