@@ -20,8 +20,9 @@ packaging=(dpkg-dev lintian man-db nsis xdotool xclip qt6-wayland qt6-translatio
            xdg-utils)
 # The README's pictures: a window manager to frame the Linux window, Wine's Marlett for the
 # buttons of a caption, a clock that stands still for both programs (so the shuffle, and so the
-# picture, is the same on every run), and the PNG optimisers.
-screenshots=(openbox fonts-wine libfaketime libfaketime:i386 optipng pngquant)
+# picture, is the same on every run), a headless browser for the web page, and the PNG
+# optimisers.
+screenshots=(openbox fonts-wine libfaketime libfaketime:i386 chromium optipng pngquant)
 
 pkgs=()
 need_i386=0
