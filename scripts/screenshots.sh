@@ -9,8 +9,8 @@ source "$wyc_root/scripts/test-windows.sh"
 
 images="$wyc_root/docs/images"
 
-# 256 colours lose nothing visible in a window's flat colours and halve the file; a picture
-# larger than a repository should carry is refused rather than committed.
+# 256 colours lose nothing visible in a window's flat colours and take a third of the bytes; a
+# picture larger than a repository should carry is refused rather than committed.
 optimise_png() {
   local from="$1" to="$2" size
   pngquant --force --strip --speed 1 --quality 80-100 --output "$to" -- "$from"
