@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing need on Debian/Ubuntu.
-# Usage: scripts/install-deps.sh [core|linux|windows|web|packaging|all]...
+# Usage: scripts/install-deps.sh [core|linux|windows|web|packaging|screenshots|all]...
 # Packages already present are skipped, so a second run is quick and offline.
 set -euo pipefail
 
@@ -22,6 +22,10 @@ AXE_VERSION=4.14.1
 # dependencies are here so that installing it in the test pulls nothing from the archive.
 packaging=(dpkg-dev lintian man-db nsis xdotool xclip qt6-wayland qt6-translations-l10n
            xdg-utils)
+# The README's pictures: a window manager to frame the Linux window, Wine's Marlett for the
+# buttons of a caption, a clock that stands still for both programs (so the shuffle, and so the
+# picture, is the same on every run), and the PNG optimisers; the web page's come with its group.
+screenshots=(openbox fonts-wine libfaketime libfaketime:i386 optipng pngquant)
 
 pkgs=()
 need_i386=0
@@ -33,8 +37,12 @@ for w in "${want[@]}"; do
     windows) pkgs+=("${core[@]}" "${windows[@]}"); need_i386=1 ;;
     web) pkgs+=("${core[@]}" "${web[@]}"); need_axe=1 ;;
     packaging) pkgs+=("${core[@]}" "${linux[@]}" "${windows[@]}" "${packaging[@]}"); need_i386=1 ;;
-    all) pkgs+=("${core[@]}" "${linux[@]}" "${windows[@]}" "${web[@]}" "${packaging[@]}"); need_i386=1; need_axe=1 ;;
-    *) echo "install-deps.sh: unknown group '$w' (core, linux, windows, web, packaging, all)" >&2; exit 2 ;;
+    screenshots) pkgs+=("${core[@]}" "${linux[@]}" "${windows[@]}" "${web[@]}" "${screenshots[@]}")
+                 need_i386=1 need_axe=1 ;;
+    all) pkgs+=("${core[@]}" "${linux[@]}" "${windows[@]}" "${web[@]}" "${packaging[@]}" "${screenshots[@]}")
+         need_i386=1 need_axe=1 ;;
+    *) echo "install-deps.sh: unknown group '$w' (core, linux, windows, web, packaging, screenshots, all)" >&2
+       exit 2 ;;
   esac
 done
 

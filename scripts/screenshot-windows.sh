@@ -1,23 +1,34 @@
 #!/usr/bin/env bash
 # Takes a screenshot of the Windows program under Wine on a private Xvfb display, inside a Wine
 # virtual desktop so the window frame and caption are drawn too; optionally with the desktop's
-# message font at another size, as a user who wants larger text sets it.
-# Usage: scripts/screenshot-windows.sh [output.png] [font points]  (build windows-i686 first, or
-# windows-x86_64 on a machine that runs no 32-bit programs)
+# message font at another size, as a user who wants larger text sets it, or after a run on an
+# article pasted in as a person would.
+# Usage: scripts/screenshot-windows.sh [--article FILE] [output.png] [font points]
+# (build windows-i686 first, or windows-x86_64 on a machine that runs no 32-bit programs)
 set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/test-windows.sh"
 
+article=""
+if [ "${1:-}" = --article ]; then
+  article="$(realpath "$2")"
+  shift 2
+fi
 build="$wyc_root/build/$(wyc_windows_preset)"
 output="$(realpath -m "${1:-$build/screenshot-windows.png}")"
 points="${2:-}"
-program="$(ls "$build"/app/win32/*.exe | head -n 1)"
+program="$(ls "$build"/app/win32/*.exe 2>/dev/null | head -n 1 || true)"
 [ -f "$program" ] || { echo "screenshot-windows.sh: build the $(wyc_windows_preset) preset first" >&2; exit 1; }
 
 trap wyc_cleanup EXIT
 trap 'exit 130' INT TERM
 wyc_start_xvfb
 wyc_init_prefix
+# Wine draws the buttons of a caption with its Marlett (fonts-wine), which a prefix does not always
+# find by itself; only that font goes in, as Wine's Tahoma has no Chinese and would stand in front
+# of Noto CJK.
+marlett=/usr/share/wine/fonts/marlett.ttf
+[ ! -f "$marlett" ] || ln -s "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
 if [ -n "$points" ]; then
   # The message font is a LOGFONTW whose first field is the height in pixels at 96 dpi, negative
   # for the character height, as a little-endian 32-bit number.
@@ -28,9 +39,26 @@ if [ -n "$points" ]; then
   wine reg add "$key" /v MessageFont /t REG_BINARY /d "${height}${font:8}" /f >/dev/null
   wineserver -w
 fi
-(cd "$(dirname "$program")" && wine explorer /desktop=wyc,800x640 "$(basename "$program")" \
-   >/dev/null 2>&1 &)
-# Wait for the window to be mapped and painted; Wine gives no signal for that from outside.
-sleep 8
-import -window root -crop 800x640+0+0 "$output"
+clock=()
+[ -z "$article" ] || clock=("${wyc_still_clock[@]}")
+(cd "$(dirname "$program")" &&
+   "${clock[@]}" wine explorer /desktop=wyc,800x640 "$(basename "$program")" >/dev/null 2>&1 &)
+title='^朔屿伪原创工具 1\.0$'
+timeout 60 xdotool search --sync --onlyvisible --name "$title" >/dev/null
+# Wine gives no signal for a painted window from outside; the window found then is the one shown.
+sleep 3
+window="$(xdotool search --onlyvisible --name "$title" | tail -n 1)"
+if [ -n "$article" ]; then
+  # The placeholder is selected at start, so the paste replaces it; Tab reaches "开始伪原创" and
+  # Enter presses it. xclip serves the clipboard until the program takes it over.
+  xclip -selection clipboard <"$article" >/dev/null 2>&1
+  xdotool windowfocus --sync "$window"
+  xdotool key --delay 80 ctrl+v Tab Return
+  for _ in $(seq 50); do
+    [ "$(xclip -o -selection clipboard 2>/dev/null)" != "$(cat "$article")" ] && break
+    sleep 0.2
+  done
+  sleep 1
+fi
+import -window "$window" "$output"
 echo "$output"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows program with MinGW-w64 (32- and 64-bit) and runs its tests under Wine
 # on a private Xvfb display with a fresh Wine prefix. Usage: scripts/test-windows.sh
-# Sourced (by scripts/screenshot-windows.sh) it only defines the Wine helpers below.
+# Sourced (by the screenshot scripts) it only defines the Wine helpers below.
 set -euo pipefail
 
 wyc_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -42,6 +42,13 @@ wyc_use_wine64() {
   done
   export PATH="$wyc_wine64_bin:$PATH" WINELOADER=/usr/lib/wine/wine64
 }
+
+# The shuffle is seeded by the time of day; a program started behind this sees a clock that
+# stands still (monotonic time, which timers use, still runs), so a run on the same article gives
+# the same order, and a picture of it the same bytes, every time. The dynamic loader reads $LIB as
+# the library folder of the program's own width, 32- or 64-bit. Needs libfaketime.
+wyc_still_clock=(env TZ=UTC FAKETIME="2026-12-07 09:30:00" FAKETIME_DONT_FAKE_MONOTONIC=1
+                 LD_PRELOAD='/usr/$LIB/faketime/libfaketime.so.1')
 
 # A fresh, quiet Wine prefix with a CJK font behind the dialog font, initialised and idle.
 wyc_init_prefix() {

@@ -46,9 +46,10 @@ drops the empty lines, puts the others into a random order with a blank line
 between them, shows the result and copies it to the clipboard. The command line
 weiyuanchuang-cli does the same for files and pipes.
 
-朔屿伪原创工具可以打乱文章顺序，并自动复制到剪切板：把文章粘贴到窗口中，
-点击“开始伪原创”，工具去掉空行，打乱其余各行的顺序，行与行之间空一行，
-结果显示在文本框中并复制到剪切板。命令行程序 weiyuanchuang-cli 可批量处理。]=])
+朔屿伪原创工具可以打乱文章顺序，并自动复制到剪切板，特别适合QQ网名、
+个性签名等QQ类型网站。把文章粘贴到大文本框中，点击“开始伪原创”：工具
+去掉空行，打乱其余各行的顺序，行与行之间空一行，结果显示在文本框中并自动
+复制到剪切板。命令行程序 weiyuanchuang-cli 适合批量处理。]=])
 if(WYC_WINDOW_BACKEND STREQUAL "qt")
   # What the window needs at run time that no library link shows: Qt's Wayland platform plugin,
   # Qt's own Chinese texts, a font with Chinese glyphs, and xdg-open for the links.
