@@ -2,6 +2,7 @@
 """The page end to end in Debian's Chromium, driven through chromedriver as a person and a screen
 reader meet it: served from a local web server, and opened from disk with the network off.
 Usage: page_end_to_end.py PAGE ARTICLE WEBSITE MICROBLOG AXE_SCRIPT SCREENSHOT_DIR"""
+import atexit
 import functools
 import http.server
 import json
@@ -52,6 +53,7 @@ for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic"
 options.add_experimental_option("excludeSwitches", ["disable-popup-blocking"])  # as people have it
 options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
 driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+atexit.register(driver.quit)  # also when a step throws
 driver.set_script_timeout(60)
 js = driver.execute_script
 cdp = driver.execute_cdp_cmd
@@ -218,5 +220,4 @@ js("Text1.value = 'a\\nb'")
 driver.find_element(By.ID, "Command1").click()
 check(wait(lambda: js("return Text1.value") in ("a\n\nb", "b\n\na")),
       "opened from disk with the network off, it works")
-driver.quit()
 sys.exit(1 if failures else 0)
