@@ -16,8 +16,9 @@ windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 win
          python3-pefile xvfb xauth xdotool xclip fonts-noto-cjk imagemagick)
 # Building the packages and installing them as a user would; the package's own run-time
 # dependencies are here so that installing it in the test pulls nothing from the archive.
+# Rebuilding them to compare: a Chinese locale to build in, diffoscope to show a difference.
 packaging=(dpkg-dev lintian man-db nsis xdotool xclip qt6-wayland qt6-translations-l10n
-           xdg-utils)
+           xdg-utils locales diffoscope)
 
 pkgs=()
 need_i386=0
