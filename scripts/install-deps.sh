@@ -10,7 +10,7 @@ want=("$@")
 core=(build-essential cmake ninja-build pkg-config git clang-format googletest libgtest-dev libgmock-dev
       libbenchmark-dev clang libclang-rt-dev python3 time)
 linux=(qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland qt6-translations-l10n fonts-noto-cjk
-       xdg-utils xvfb xauth xdotool xclip imagemagick desktop-file-utils appstream
+       xdg-utils xvfb xauth xdotool xclip x11-utils imagemagick desktop-file-utils appstream
        dbus at-spi2-core python3-pyatspi weston wl-clipboard)
 windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 wine32:i386
          python3-pefile xvfb xauth xdotool xclip fonts-noto-cjk imagemagick)

@@ -131,6 +131,7 @@ footer.queryAction().doAction(0)
 check(wait(lambda: program.opened() == ["1|" + WEBSITE]), "the footer opens the website")
 
 if PLATFORM == "x11":
+    check(run("xprop", "-id", program.xid, "_NET_WM_ICON").count("Icon (32 x 32)") == 1, "the window has its icon")
     run("xdotool", "windowfocus", "--sync", program.xid)
     items = []
 
