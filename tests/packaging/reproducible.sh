@@ -6,22 +6,22 @@
 set -euo pipefail
 first="$(realpath "$1")" root="$(realpath "$(dirname "$0")/../..")" work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-fail() { echo "reproducible.sh: $*" >&2; exit 1; }
-second="$work/another/folder/weiyuanchuang" log="$work/package.log"
+second="$work/another/folder/weiyuanchuang"
 [ "$(umask)" = 0077 ] && mask=0022 || mask=0077
 # A real Chinese locale, whose order of names differs from C's: "_" before "-".
-mkdir "$work/locales" && localedef -i zh_CN -f UTF-8 "$work/locales/zh_CN.UTF-8"
+localedef -i zh_CN -f UTF-8 "$work/zh_CN.UTF-8"
 # The working tree's tracked files as they are now, committed or not: what the first build saw.
 commit="$(git -C "$root" stash create)"
 (umask $mask && git clone -q --no-checkout "$root" "$second" && cd "$second" &&
   git checkout -q "${commit:-HEAD}" && env -u LC_ALL TZ=XYZ-13:45 LANG=zh_CN.UTF-8 \
-  LOCPATH="$work/locales" scripts/package.sh >"$log" 2>&1) ||
-  { tail -n 40 "$log"; fail "the second build failed"; }
+  LOCPATH="$work" scripts/package.sh >"$work/log" 2>&1) ||
+  { tail -n 40 "$work/log"; echo "reproducible.sh: the second build failed" >&2; exit 1; }
 if ! diff "$first/SHA256SUMS" "$second/dist/SHA256SUMS"; then
   cut -c67- "$first/SHA256SUMS" "$second/dist/SHA256SUMS" | sort -u | while IFS= read -r name; do
     cmp -s "$first/$name" "$second/dist/$name" ||
       diffoscope "$first/$name" "$second/dist/$name" | head -n 200 || true
   done
-  fail "two builds of the same source differ (above: the sums, then diffoscope)"
+  echo "reproducible.sh: two builds of the same source differ (the sums, then diffoscope)" >&2
+  exit 1
 fi
 echo "reproducible.sh: a second build elsewhere, later, in another zone, locale and umask is identical"

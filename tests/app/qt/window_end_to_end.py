@@ -28,13 +28,11 @@ def wait(condition, seconds=10):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         try:
-            value = condition()
-            if value:
+            if value := condition():
                 return value
         except GLib.Error:  # the tree changes under us while the window works
             pass
-        while GLib.MainContext.default().iteration(False):
-            pass
+        while GLib.MainContext.default().iteration(False): pass
         time.sleep(0.1)
     return False
 
