@@ -12,6 +12,8 @@ umask 022
 export LC_ALL=C.UTF-8
 version="$(sed -n 's/^project(weiyuanchuang VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)"
 release_date="$(sed -n 's/^set(WYC_RELEASE_DATE \([0-9-]*\))$/\1/p' CMakeLists.txt)"
+[ -n "$version" ] && [ -n "$release_date" ] ||
+  { echo "package.sh: CMakeLists.txt names no project(VERSION) or WYC_RELEASE_DATE" >&2; exit 1; }
 # Every time stamp in the packages, as packaging/CMakeLists.txt computes it: the caller's
 # SOURCE_DATE_EPOCH, else the release date beside project(VERSION) at 00:00 UTC. Qt's rcc (the
 # icon's time), cpack (the .deb's members) and the MinGW linker (the programs' headers) read it.
