@@ -37,5 +37,4 @@ cmake --preset windows-i686 -B build/package-windows -DWYC_BUILD_TESTS=OFF
 cmake --build build/package-windows -j2 --target windows_packages
 cp "build/package-windows/packaging/weiyuanchuang-$version-"{win32.zip,setup.exe} dist/
 
-(cd dist && sha256sum -- * >SHA256SUMS)
-ls -l dist
+(cd dist && sha256sum -- * | tee SHA256SUMS)
