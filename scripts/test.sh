@@ -2,7 +2,7 @@
 # Installs what is missing, builds, and runs the whole test suite: the optimised build with
 # warnings as errors, the sanitizer build, a short fuzzing run, the formatting check, the
 # Windows cross build under Wine, and the packages, each installed, used and removed as a person
-# would. Usage: scripts/test.sh
+# would, then built again elsewhere to the same bytes. Usage: scripts/test.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -35,9 +35,10 @@ build/fuzz/fuzz/core_fuzz -runs=300000 -max_len=512 -timeout=10 "$corpus" 2>&1 |
 step "Windows cross build under Wine"
 scripts/test-windows.sh
 
-step "Packages: build them, then install, use and remove each as a person would"
+step "Packages: build them, install, use and remove each as a person would, then rebuild and compare"
 scripts/package.sh
 tests/packaging/debian.sh dist/weiyuanchuang_*_amd64.deb
 tests/packaging/windows.sh dist
+tests/packaging/reproducible.sh dist
 
 step "All tests passed"
