@@ -10,7 +10,7 @@ want=("$@")
 core=(build-essential cmake ninja-build pkg-config git clang-format googletest libgtest-dev libgmock-dev
       libbenchmark-dev clang libclang-rt-dev python3 time)
 linux=(qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland qt6-translations-l10n fonts-noto-cjk
-       xdg-utils xvfb xauth xdotool xclip imagemagick desktop-file-utils appstream
+       xdg-utils xvfb xauth xdotool xclip x11-utils imagemagick desktop-file-utils appstream
        dbus at-spi2-core python3-pyatspi weston wl-clipboard)
 windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 wine32:i386
          python3-pefile xvfb xauth xdotool xclip fonts-noto-cjk imagemagick)
@@ -20,8 +20,9 @@ web=(emscripten chromium chromium-driver python3-selenium fonts-noto-cjk)
 AXE_VERSION=4.14.1
 # Building the packages and installing them as a user would; the package's own run-time
 # dependencies are here so that installing it in the test pulls nothing from the archive.
+# Rebuilding them to compare: a Chinese locale to build in, diffoscope to show a difference.
 packaging=(dpkg-dev lintian man-db nsis xdotool xclip qt6-wayland qt6-translations-l10n
-           xdg-utils)
+           xdg-utils locales diffoscope)
 # The README's pictures: a window manager to frame the Linux window, Wine's Marlett for the
 # buttons of a caption, a clock that stands still for both programs (so the shuffle, and so the
 # picture, is the same on every run), and the PNG optimisers; the web page's come with its group.
@@ -36,7 +37,8 @@ for w in "${want[@]}"; do
     linux) pkgs+=("${core[@]}" "${linux[@]}") ;;
     windows) pkgs+=("${core[@]}" "${windows[@]}"); need_i386=1 ;;
     web) pkgs+=("${core[@]}" "${web[@]}"); need_axe=1 ;;
-    packaging) pkgs+=("${core[@]}" "${linux[@]}" "${windows[@]}" "${packaging[@]}"); need_i386=1 ;;
+    packaging) pkgs+=("${core[@]}" "${linux[@]}" "${windows[@]}" "${web[@]}" "${packaging[@]}")
+               need_i386=1 ;;
     screenshots) pkgs+=("${core[@]}" "${linux[@]}" "${windows[@]}" "${web[@]}" "${screenshots[@]}")
                  need_i386=1 need_axe=1 ;;
     all) pkgs+=("${core[@]}" "${linux[@]}" "${windows[@]}" "${web[@]}" "${packaging[@]}" "${screenshots[@]}")

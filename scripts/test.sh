@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite: the optimised build with
 # warnings as errors, the sanitizer build, a short fuzzing run, the formatting check, the
-# Windows cross build under Wine, the web page in Chromium, and the packages, each installed, used and removed as a person
-# would. Usage: scripts/test.sh
+# Windows cross build under Wine, the web page in Chromium, and the packages, each installed, used
+# and removed as a person would, then built again elsewhere to the same bytes.
+# Usage: scripts/test.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -40,9 +41,10 @@ cmake --preset web
 cmake --build --preset web
 ctest --preset web
 
-step "Packages: build them, then install, use and remove each as a person would"
+step "Packages: build them, install, use and remove each as a person would, then rebuild and compare"
 scripts/package.sh
 tests/packaging/debian.sh dist/weiyuanchuang_*_amd64.deb
 tests/packaging/windows.sh dist
+tests/packaging/reproducible.sh dist
 
 step "All tests passed"

@@ -16,20 +16,22 @@ set(WYC_ICON ${PROJECT_SOURCE_DIR}/app/icons/weiyuanchuang.ico)
 configure_file(windows/installer.nsi.in installer.nsi @ONLY)
 set(files 说明.txt LICENSE.txt ${WYC_WINDOWS_EXE_NAME}.exe weiyuanchuang-cli.exe)
 list(TRANSFORM files PREPEND ${WYC_PACKAGE_STEM}-win32/)
-# The zip's names are UTF-8 with the zip flag that says so (libarchive sets it, Info-ZIP does not);
-# a fixed time stamp makes the same build give the same zip.
+# Debian's own Python, with the zlib scripts/install-deps.sh installs: another interpreter may
+# bring a zlib of its own that compresses the same files to other bytes.
+find_program(WYC_DEBIAN_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH REQUIRED)
 add_custom_command(
   OUTPUT ${zip} ${setup}
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:weiyuanchuang_win32>
           $<TARGET_FILE:weiyuanchuang-cli> ${stage}
   # The static MinGW runtime brings its debug sections along: more than half of each file.
   COMMAND ${CMAKE_STRIP} ${stage}/${WYC_WINDOWS_EXE_NAME}.exe ${stage}/weiyuanchuang-cli.exe
-  COMMAND ${CMAKE_COMMAND} -E rm -f ${zip}
-  COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip
-          --mtime=${WYC_RELEASE_DATE} ${files}
+  # The installer gives each file the time it had here: the one time of the whole release.
+  COMMAND touch -d @${WYC_SOURCE_DATE_EPOCH} ${files}
+  COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 ${WYC_DEBIAN_PYTHON}
+          ${CMAKE_CURRENT_SOURCE_DIR}/windows/make_zip.py ${zip} ${WYC_SOURCE_DATE_EPOCH} ${files}
   COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 makensis -V2 -WX -INPUTCHARSET UTF8 installer.nsi
   DEPENDS weiyuanchuang_win32 weiyuanchuang-cli windows/installer.nsi.in windows/readme-zh.txt.in
-          ${PROJECT_SOURCE_DIR}/LICENSE
+          windows/make_zip.py ${PROJECT_SOURCE_DIR}/LICENSE
   WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
   VERBATIM)
 add_custom_target(windows_packages DEPENDS ${zip} ${setup})
