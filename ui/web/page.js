@@ -3,15 +3,20 @@
 // (ui/web/page_window.cpp), which decides what they mean.
 "use strict";
 
-// Whether a pointer is pressed: a click is complete only once it is released.
+// Whether the main button or a finger is down: a click is complete only once it is released.
+// Another button opens a context menu, which may keep its release. The mouse's own events count
+// too: WebKit sends no pointer events while it believes another button is still held.
 const pointer = { down: false, waiting: [] };
-const release = () => {
+const press = (event) => {
+  if (event.button === 0) pointer.down = true;
+};
+const release = (event) => {
+  if (event.button !== 0 && event.type !== "pointercancel") return;
   pointer.down = false;
   for (const task of pointer.waiting.splice(0)) task();
 };
-addEventListener("pointerdown", () => { pointer.down = true; }, true);
-addEventListener("pointerup", release, true);
-addEventListener("pointercancel", release, true);
+for (const type of ["pointerdown", "mousedown"]) addEventListener(type, press, true);
+for (const type of ["pointerup", "mouseup", "pointercancel"]) addEventListener(type, release, true);
 
 // Fatal, so that a lone surrogate, which it would replace, sends the text the slower exact way;
 // ignoreBOM keeps a byte order mark at the start of an article.
