@@ -154,6 +154,9 @@ try:
     browser.click("Text1", button="right")
     check(not wait(lambda: dialog(), 1), "another tab or the box's menu does not prompt")
     browser.keys(ESCAPE)
+    browser.keys(TAB)
+    check(wait(lambda: dialog()), "after the menu, Tab from the empty box prompts at once")
+    browser.keys(ENTER)
     set_text("x")
     check(browser.tabs_opened(lambda: browser.click("Label2")) == [(WEBSITE, False)]
           and browser.run("return document.activeElement.id + Text1.value") == "Text1x"
