@@ -163,7 +163,7 @@ class WebDriverClassic(Browser):
     def __init__(self, driver):
         from selenium.webdriver.remote.command import Command
         self.driver, self._actions = driver, Command.W3C_ACTIONS
-        driver.set_script_timeout(120)
+        driver.set_script_timeout(600)
 
     def _call(self, function, json_args, tab):
         home = self.driver.current_window_handle
