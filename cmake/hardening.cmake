@@ -1,5 +1,6 @@
-# Debian's amd64 hardening (dpkg-buildflags with hardening=+all) for every Linux program this
-# source tree builds, whatever the preset or the caller's flags; included before any target.
+# Debian's amd64 hardening (dpkg-buildflags with hardening=+all; Debian 12's dpkg 1.21 still lacks
+# stack clash and control-flow protection) for every Linux program this source tree builds,
+# whatever the preset or the caller's flags; included before any target.
 #
 # Not in the sanitizer and fuzzing builds: they never ship, their own checks cover what these
 # catch, and the fortified *_chk functions bypass AddressSanitizer's interceptors, which then
