@@ -24,8 +24,9 @@ AXE_VERSION=4.14.1
 # Building the packages and installing them as a user would; the package's own run-time
 # dependencies are here so that installing it in the test pulls nothing from the archive.
 # Rebuilding them to compare: a Chinese locale to build in, diffoscope to show a difference.
+# Debian's hardening-check (devscripts) for the installed programs' protection.
 packaging=(dpkg-dev lintian man-db nsis xdotool xclip qt6-wayland qt6-translations-l10n
-           xdg-utils locales diffoscope)
+           xdg-utils locales diffoscope devscripts)
 # The README's pictures: a window manager to frame the Linux window, Wine's Marlett for the
 # buttons of a caption, a clock that stands still for both programs (so the shuffle, and so the
 # picture, is the same on every run), and the PNG optimisers; the web page's come with its group.

@@ -23,9 +23,11 @@ export SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-$(date -u -d "$release_date" +%s)
 rm -rf dist build/package-linux build/package-windows build/package-web
 mkdir dist
 
-# The release build without tests, hardened with Debian's own flags; cpack strips it. Those flags
-# map this folder to "." in the debug information, whose bytes make up the GNU build ID.
-export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+# The release build without tests, with Debian's own flags; cpack strips it. Those flags map this
+# folder to "." in the debug information, whose bytes make up the GNU build ID. The hardening is
+# cmake/hardening.cmake's, as for every build (dpkg's would lower _FORTIFY_SOURCE to 2); +pie
+# keeps dpkg from adding its no-PIE specs, which CMake's PIE flags would only override.
+export DEB_BUILD_MAINT_OPTIONS=hardening=-all,+pie
 cmake --preset release -B build/package-linux -DWYC_BUILD_TESTS=OFF \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
   -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-"""Checks a Windows program in the file, where Wine would not notice: its machine and that it needs
-no MinGW runtime DLL beside it; given the website host, also the window program's resources, all
-Chinese (PRC): version strings in block 080404B0 only, one 32 x 32 icon at 24 bits, the manifest.
+"""Checks a Windows program in the file, where Wine would not notice: its machine, that it needs
+no MinGW runtime DLL beside it, and that Windows may load it anywhere (ASLR, with the relocations
+that takes, high-entropy on 64-bit) and never runs its data (DEP); given the website host, also
+the window program's resources, all Chinese (PRC): version strings in block 080404B0 only, one
+32 x 32 icon at 24 bits, the manifest.
 Usage: check_program.py PROGRAM i386|amd64 [WEBSITE_HOST]"""
 import re
 import struct
@@ -10,12 +12,20 @@ import sys
 import pefile
 
 MANIFEST = ('Common-Controls" version="6.0.0.0"', 'level="asInvoker"', '>PerMonitorV2,')
+PROTECTION = ("DYNAMIC_BASE", "HIGH_ENTROPY_VA", "NX_COMPAT")
 path, machine, host = sys.argv[1], sys.argv[2], (sys.argv[3:] or [None])[0]
 pe = pefile.PE(path)
 found = {"machine": pefile.MACHINE_TYPE[pe.FILE_HEADER.Machine],
          "runtime DLLs": [entry.dll.decode() for entry in pe.DIRECTORY_ENTRY_IMPORT
-                          if re.match("libgcc|libstdc|libwinpthread", entry.dll.decode(), re.I)]}
-wanted = {"machine": "IMAGE_FILE_MACHINE_" + machine.upper(), "runtime DLLs": []}
+                          if re.match("libgcc|libstdc|libwinpthread", entry.dll.decode(), re.I)],
+         "protection": [flag for flag in PROTECTION if pe.OPTIONAL_HEADER.DllCharacteristics
+                        & pefile.DLL_CHARACTERISTICS["IMAGE_DLLCHARACTERISTICS_" + flag]],
+         "base relocations": pe.OPTIONAL_HEADER.DATA_DIRECTORY[
+             pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_BASERELOC"]].Size > 0}
+wanted = {"machine": "IMAGE_FILE_MACHINE_" + machine.upper(), "runtime DLLs": [],
+          "protection": [flag for flag in PROTECTION
+                         if machine == "amd64" or flag != "HIGH_ENTROPY_VA"],
+          "base relocations": True}
 if host:
     data = {(kind.id, entry.id): pe.get_data(entry.data.struct.OffsetToData, entry.data.struct.Size)
             for kind in pe.DIRECTORY_ENTRY_RESOURCE.entries for name in kind.directory.entries
