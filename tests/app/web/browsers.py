@@ -148,6 +148,9 @@ class Browser:
     def new_tab(self):
         """Opens a tab and goes on in it; returns the tab that was current."""
         raise NotImplementedError
+    def deny_clipboard(self, denied):
+        """Denies the page the clipboard, or gives it back; False where the engine cannot."""
+        return False
     def viewport(self, width, height, phone=False): raise NotImplementedError
     def screenshot(self, path): raise NotImplementedError
     def clipboard(self): raise NotImplementedError
@@ -224,7 +227,7 @@ class Chromium(WebDriverClassic):
             options.add_argument(flag)
         options.add_experimental_option("excludeSwitches", ["disable-popup-blocking"])  # as people have it
         super().__init__(webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options))
-        self.cdp = self.driver.execute_cdp_cmd
+        self.cdp, self.origin = self.driver.execute_cdp_cmd, server.origin
         self.cdp("Browser.grantPermissions", {"origin": server.origin,
                                               "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
 
@@ -235,6 +238,11 @@ class Chromium(WebDriverClassic):
 
     def clipboard(self):
         return self.run("return await navigator.clipboard.readText().catch(() => null)")
+
+    def deny_clipboard(self, denied):
+        self.cdp("Browser.setPermission", {"origin": self.origin, "permission": {"name": "clipboard-write"},
+                                           "setting": "denied" if denied else "granted"})
+        return True
 
 
 class WebKit(WebDriverClassic):

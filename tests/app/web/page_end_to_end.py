@@ -135,6 +135,13 @@ try:
     browser.keys(ENTER)
     load(url)
     check(browser.clipboard() == result, "and the clipboard keeps what it had")
+    if browser.deny_clipboard(True):
+        set_text(article)
+        browser.click("Command1")
+        check(wait(lambda: dialog()) and dialog()[1].startswith(COPY_FAILED) and browser.clipboard() == result,
+              f"a copy the browser refuses is reported, never taken for done: {dialog()} {browser.clipboard()!r:.40}")
+        browser.keys(ENTER)
+        browser.deny_clipboard(False)
 
     for close in (ENTER, " ", ESCAPE):
         set_text("")
