@@ -14,11 +14,11 @@ linux=(qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland qt6-translations-l1
        dbus at-spi2-core python3-pyatspi weston wl-clipboard)
 windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 wine32:i386
          python3-pefile xvfb xauth xdotool xclip fonts-noto-cjk imagemagick)
-# The web page: Emscripten to build it; to test it, the three engines behind every browser:
+# The web page: Emscripten to build it and rsvg-convert for the app's icons; to test it, the three engines behind every browser:
 # Chromium with its WebDriver, Firefox (driven over the WebDriver BiDi socket it opens itself) and
 # WebKitGTK's MiniBrowser with its WebDriver on a virtual display; axe-core from npm
 # (AXE_VERSION) inside the page.
-web=(emscripten chromium chromium-driver firefox-esr webkit2gtk-driver python3-selenium
+web=(emscripten librsvg2-bin chromium chromium-driver firefox-esr webkit2gtk-driver python3-selenium
      python3-websocket xvfb xauth xclip fonts-noto-cjk)
 AXE_VERSION=4.14.1
 # Building the packages and installing them as a user would; the package's own run-time

@@ -84,6 +84,8 @@ var Module = {
         dialog.close();
       }
     });
+    // The installed app's script, where there is one, takes it from here (app/web/site.js).
+    if (Module.appConnected) Module.appConnected(page);
   },
 
   // Calls back once the user action being delivered has been carried out: a press with its

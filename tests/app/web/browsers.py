@@ -45,20 +45,27 @@ TAB, ENTER, SHIFT, CONTROL, ESCAPE = "\ue004", "\ue007", "\ue008", "\ue009", "\u
 
 class Server:
     """Serves a folder over HTTP on 127.0.0.1, also as the browser's proxy for every other name,
-    and records the address of every request."""
+    and records every request: its method and address."""
 
-    def __init__(self, folder):
+    def __init__(self, folder, port=0):
         requests = self.requests = []
 
         class Handler(http.server.SimpleHTTPRequestHandler):
+            def parse_request(self):
+                if not super().parse_request():
+                    return False
+                path = self.path
+                requests.append((self.command, path if "://" in path else f"http://{self.headers['Host']}{path}"))
+                return True
+
             def translate_path(self, path):
-                requests.append(path if "://" in path else f"http://{self.headers['Host']}{path}")
                 return super().translate_path(urllib.parse.urlsplit(path).path)
 
             def log_message(self, *args):
                 pass
 
-        self.http = http.server.ThreadingHTTPServer(("127.0.0.1", 0), lambda *a: Handler(*a, directory=folder))
+        self.http = http.server.ThreadingHTTPServer(("127.0.0.1", port), lambda *a: Handler(*a, directory=folder))
+        self.http.handle_error = lambda *args: None  # a browser that drops a download it no longer needs
         self.port = self.http.server_port
         self.origin = f"http://127.0.0.1:{self.port}"
         threading.Thread(target=self.http.serve_forever, daemon=True).start()
@@ -96,9 +103,9 @@ class Browser:
                    + [{"type": "keyUp", "value": k} for k in reversed(holding)])
         self.perform({"type": "key", "id": "keyboard", "actions": actions})
 
-    def point(self, *steps):
-        """Pointer actions: (x, y) moves, "down"/"up" for the left button, "menu" for a right
-        click, numbers pause that many seconds."""
+    def point(self, *steps, pointer="mouse"):
+        """Pointer actions: (x, y) moves, "down"/"up" for the left button (or a finger, with
+        pointer="touch"), "menu" for a right click, numbers pause that many seconds."""
         actions = []
         for step in steps:
             if isinstance(step, tuple):
@@ -109,15 +116,15 @@ class Browser:
                 actions += [{"type": "pointerDown", "button": 2}, {"type": "pointerUp", "button": 2}]
             else:
                 actions.append({"type": "pointer" + step.capitalize(), "button": 0})
-        self.perform({"type": "pointer", "id": "mouse", "parameters": {"pointerType": "mouse"}, "actions": actions})
+        self.perform({"type": "pointer", "id": pointer, "parameters": {"pointerType": pointer}, "actions": actions})
 
     def centre(self, element_id):
         return tuple(self.run("const r = document.getElementById(args[0]).getBoundingClientRect(); "
                               "return [r.x + r.width / 2, r.y + r.height / 2]", element_id))
 
-    def click(self, element_id, hold=0, button="left"):
+    def click(self, element_id, hold=0, button="left", pointer="mouse"):
         at = self.centre(element_id)
-        self.point(at, "menu") if button == "right" else self.point(at, "down", hold, "up")
+        self.point(at, "menu") if button == "right" else self.point(at, "down", hold, "up", pointer=pointer)
 
     def tabs_opened(self, action):
         """Does `action`, then closes the tabs it opened; returns their addresses and whether
@@ -151,6 +158,10 @@ class Browser:
     def deny_clipboard(self, denied):
         """Denies the page the clipboard, or gives it back; False where the engine cannot."""
         return False
+    def app_manifest(self):
+        """The web app manifest as the engine reads it and what keeps it from installing the
+        page, where the engine tells."""
+        return None
     def viewport(self, width, height, phone=False): raise NotImplementedError
     def screenshot(self, path): raise NotImplementedError
     def clipboard(self): raise NotImplementedError
@@ -228,8 +239,15 @@ class Chromium(WebDriverClassic):
         options.add_experimental_option("excludeSwitches", ["disable-popup-blocking"])  # as people have it
         super().__init__(webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options))
         self.cdp, self.origin = self.driver.execute_cdp_cmd, server.origin
-        self.cdp("Browser.grantPermissions", {"origin": server.origin,
+        self.grant_clipboard()
+
+    def grant_clipboard(self):
+        self.cdp("Browser.grantPermissions", {"origin": self.origin,
                                               "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+
+    def switch_to(self, tab):
+        super().switch_to(tab)
+        self.grant_clipboard()  # the grant goes with the tab that asked for it
 
     def viewport(self, width, height, phone=False):
         self.cdp("Emulation.setDeviceMetricsOverride",
@@ -238,6 +256,9 @@ class Chromium(WebDriverClassic):
 
     def clipboard(self):
         return self.run("return await navigator.clipboard.readText().catch(() => null)")
+
+    def app_manifest(self):
+        return self.cdp("Page.getAppManifest", {}), self.cdp("Page.getInstallabilityErrors", {})["installabilityErrors"]
 
     def deny_clipboard(self, denied):
         self.cdp("Browser.setPermission", {"origin": self.origin, "permission": {"name": "clipboard-write"},

@@ -73,7 +73,7 @@ try:
     load(url)
     policy = browser.run("return document.querySelector('meta[http-equiv=Content-Security-Policy]').content")
     # Requests for other names come through the proxy: the browser's own, none of the page's.
-    check([address for address in server.requests if address.startswith(server.origin)] == [url] and "connect-src 'none'" in policy
+    check([request for request in server.requests if request[1].startswith(server.origin)] == [("GET", url)] and "connect-src 'none'" in policy
           and "http" not in policy, f"one request, the page itself, and a policy that allows no other: {server.requests}")
     check(browser.run("return [document.title, document.documentElement.lang, document.querySelector('link[rel=icon]')"
                       ".href.startsWith('data:image/png;base64,')]") == ["朔屿伪原创工具 1.0", "zh-CN", True],

@@ -1,0 +1,134 @@
+#!/usr/bin/python3
+"""The installable web app end to end in one browser engine, on a phone's screen: served from a
+sub-folder of a local web server that records every request, installed by a first visit, sent an
+article from another app, started again with the server gone, and given a new release.
+Usage: site_end_to_end.py chromium|firefox|webkit SITE_DIR"""
+import json
+import os
+import re
+import shutil
+import sys
+import tempfile
+
+import browsers
+from browsers import wait
+
+ENGINE, SITE = sys.argv[1:3]
+failures = []
+
+
+def check(condition, what):
+    print(("ok   " if condition else "FAIL ") + f"{ENGINE}: {what}", flush=True)
+    failures.extend([] if condition else [what])
+
+
+def start(address):
+    """Starts the app as its icon on the home screen does: in a new window, the last one closed."""
+    last = browser.new_tab()
+    now = browser.current_tab()
+    browser.close_tab(last)
+    browser.switch_to(now)
+    browser.viewport(390, 844, phone=True)
+    browser.open(address)
+    return wait(lambda: browser.run("return document.activeElement && document.activeElement.id") == "Text1")
+
+
+def worker():
+    """The app's store names and whether a worker of this folder controls the page."""
+    return browser.run("return [await caches.keys(), !!navigator.serviceWorker.controller]")
+
+
+def rewrite(text):
+    browser.run("Text1.value = args[0]", text)
+    browser.click("Command1", pointer="touch")
+    return wait(lambda: browser.clipboard() == browser.run("return Text1.value") and "\n\n" in browser.clipboard())
+
+
+def share(title, text, address):
+    """What another app does with the manifest's share_target: a form POSTed to the app."""
+    browser.open("about:blank")
+    browser.run("const form = Object.assign(document.createElement('form'), {method: 'post', action: args[0] + '?share', "
+                "enctype: 'application/x-www-form-urlencoded'}); for (const [name, value] of Object.entries(args[1])) "
+                "form.append(Object.assign(document.createElement('textarea'), {name, value})); "
+                "document.body.append(form); form.submit()", app, {"title": title, "text": text, "url": address})
+    wait(lambda: browser.run("return location.href") == app and browser.run("return document.activeElement.id") != "")
+
+
+root = tempfile.mkdtemp()
+folder = os.path.join(root, "tools", "weiyuanchuang")  # any sub-folder of a site
+shutil.copytree(SITE, folder)
+server = browsers.Server(root)
+app = f"{server.origin}/tools/weiyuanchuang/"
+browser = browsers.start(ENGINE, server)
+try:
+    # A worker that cannot store every file never takes over: the page goes on working online.
+    os.rename(os.path.join(folder, "icon-192.png"), os.path.join(folder, "gone"))
+    check(start(app) and start(app) and not worker()[1] and rewrite("甲\n乙"),
+          "without its files stored, no worker takes over and the page works")
+    os.rename(os.path.join(folder, "gone"), os.path.join(folder, "icon-192.png"))
+
+    check(start(app), "the first visit shows the page")
+    check(wait(lambda: len(worker()[0]) == 1), f"and the worker stores the release: {worker()}")
+    found = browser.app_manifest()
+    if found:
+        (manifest, errors), raw = found, found[0]["manifest"]
+        check(errors == [] and manifest["errors"] == [], f"the manifest installs the app: {errors} {manifest['errors']}")
+        check([raw["name"], raw["startUrl"], raw["scope"], raw["display"], raw["themeColor"], raw["backgroundColor"]]
+              == ["朔屿伪原创工具", app, app, "kStandalone", "rgba(255,255,255,1)", "rgba(240,240,240,1)"]
+              and [icon["sizes"] for icon in raw["icons"]] == ["192x192", "512x512", "512x512"],
+              f"named, started and scoped in its folder, standalone, with its icons: {raw}")
+        data = json.loads(manifest["data"])
+        check(len(data["short_name"]) <= 12 and data["lang"] == "zh-CN" and data["share_target"]["method"] == "POST"
+              and data["icons"][2]["purpose"] == "maskable", f"a short name, Chinese, shares by POST: {data}")
+    check(start(app) and worker()[1], "started again, the worker is in control")
+
+    # Another app shares an article: title, text and address, a megabyte, characters of every plane.
+    server.requests.clear()
+    text = "今天天气很好 😀\r\n𠮷野家的\n\n牛肉饭\n" * 40000
+    share("标题", text, "https://example.com/a")
+    joined = "标题\n" + text.replace("\r\n", "\n") + "\nhttps://example.com/a"
+    check(browser.run("return [Text1.value === args[0], document.activeElement.id, location.href]", joined)
+          == [True, "Command1", app], "a share arrives whole in the box, in order, with the focus on the start button")
+    check([r for r in server.requests if r[1].startswith(server.origin) and (r[0] != "GET" or "?share" in r[1])] == [],
+          f"and never reaches the server, nor the address: {server.requests}")
+    browser.keys(browsers.ENTER)
+    check(wait(lambda: browser.run("return Text1.value.includes('\\n\\n') && !Text1.value.startsWith('标题\\n')")),
+          "Enter on the start button rewrites it")
+    share("", "", "")
+    check(browser.run("return [Text1.value, message.open, document.activeElement.id]") == ["请输入您要伪原创的内容\n", False, "Text1"],
+          "an empty share leaves the placeholder and asks nothing")
+
+    port = server.port
+    server.stop()
+    check(start(app), "with the server gone, the app starts")
+    check(rewrite("春眠不觉晓\n处处闻啼鸟\n夜来风雨声"), "and a tap on the start button rewrites and copies")
+    check(browser.run("return document.documentElement.scrollWidth <= innerWidth"), "nothing scrolls sideways")
+
+    # A new release on the host: taken at the next start, never mixed with the old one.
+    with open(os.path.join(folder, "index.html"), encoding="utf-8") as file:
+        page = file.read()
+    with open(os.path.join(folder, "index.html"), "w", encoding="utf-8") as file:
+        file.write(page.replace("<head>", '<head>\n<meta name="release" content="next">'))
+    with open(os.path.join(folder, "sw.js"), encoding="utf-8") as file:
+        code = file.read()
+    with open(os.path.join(folder, "sw.js"), "w", encoding="utf-8") as file:
+        file.write(re.sub(r"(const STORE = `[^`]*) ([0-9a-f]+)`", r"\1 next`", code))
+    server = browsers.Server(root, port)
+    release = "return !!document.querySelector('meta[name=release]')"
+    check(start(app) and not browser.run(release), "a new release: this start still runs the old one")
+    wait(lambda: browser.run("return !!(await navigator.serviceWorker.getRegistration()).waiting"))
+    # Closed until the waiting release has taken over, which a browser does once no page of the
+    # app is open; a page of the site outside the app sees it.
+    start(f"{server.origin}/")
+    wait(lambda: browser.run("return !(await navigator.serviceWorker.getRegistration(args[0])).waiting", app))
+    check(start(app) and browser.run(release) and wait(lambda: worker()[0] == [worker()[0][0]] and worker()[0][0].endswith(" next")),
+          f"the next start runs the new release, and the old store is gone: {worker()}")
+
+    # Over plain HTTP there can be no worker: the page works as the single file does.
+    check(start(app.replace("127.0.0.1", browsers.PLAIN_HTTP_HOST)) and browser.run("return !navigator.serviceWorker"),
+          "over plain HTTP the page works without a worker")
+finally:
+    browser.quit()
+    server.stop()
+    shutil.rmtree(root, ignore_errors=True)
+sys.exit(1 if failures else 0)
