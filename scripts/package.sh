@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds what a person installs into dist/: the Debian package, the portable Windows zip, the
-# Windows installer and the web page, with their SHA-256 sums in dist/SHA256SUMS.
+# Windows installer, the web page and the web app's folder, with their SHA-256 sums in
+# dist/SHA256SUMS.
 # Usage: scripts/package.sh
 # The same commit gives the same bytes wherever, whenever and by whomever it is built.
 set -euo pipefail
@@ -40,9 +41,14 @@ cmake --preset windows-i686 -B build/package-windows -DWYC_BUILD_TESTS=OFF
 cmake --build build/package-windows -j2 --target windows_packages
 cp "build/package-windows/packaging/weiyuanchuang-$version-"{win32.zip,setup.exe} dist/
 
-# The web page: one HTML file with everything inside it.
+# The web page: one HTML file with everything inside it; and the installable web app, its folder
+# zipped as "weiyuanchuang/", ready to upload to a static host.
 cmake --preset web -B build/package-web -DWYC_BUILD_TESTS=OFF
 cmake --build build/package-web
 cp build/package-web/weiyuanchuang.html "dist/weiyuanchuang-$version.html"
+mkdir build/package-web/zip && cp -r build/package-web/site build/package-web/zip/weiyuanchuang
+(cd build/package-web/zip && find weiyuanchuang -type f | sort |
+  xargs /usr/bin/python3 ../../../packaging/make_zip.py "../../../dist/weiyuanchuang-$version-site.zip" \
+    "$SOURCE_DATE_EPOCH")
 
 (cd dist && sha256sum -- * | tee SHA256SUMS)

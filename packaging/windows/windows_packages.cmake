@@ -28,10 +28,10 @@ add_custom_command(
   # The installer gives each file the time it had here: the one time of the whole release.
   COMMAND touch -d @${WYC_SOURCE_DATE_EPOCH} ${files}
   COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 ${WYC_DEBIAN_PYTHON}
-          ${CMAKE_CURRENT_SOURCE_DIR}/windows/make_zip.py ${zip} ${WYC_SOURCE_DATE_EPOCH} ${files}
+          ${CMAKE_CURRENT_SOURCE_DIR}/make_zip.py ${zip} ${WYC_SOURCE_DATE_EPOCH} ${files}
   COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 makensis -V2 -WX -INPUTCHARSET UTF8 installer.nsi
   DEPENDS weiyuanchuang_win32 weiyuanchuang-cli windows/installer.nsi.in windows/readme-zh.txt.in
-          windows/make_zip.py ${PROJECT_SOURCE_DIR}/LICENSE
+          make_zip.py ${PROJECT_SOURCE_DIR}/LICENSE
   WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
   VERBATIM)
 add_custom_target(windows_packages DEPENDS ${zip} ${setup})

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the portable zip so that the same files always give the same bytes, whoever builds it.
+"""Writes a zip (the portable Windows program, the web app's folder) so that the same files always
+give the same bytes, whoever builds it.
 Usage: make_zip.py ZIP EPOCH FILE...   (FILE relative to the working directory, kept in order)
 
 libarchive, behind `cmake -E tar`, stores each file's access and change times and its owner's
