@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes every picture README.md shows, from a fresh build of the current sources, into
 # docs/images/ as optimised PNG files of at most 150 KB; run it again after changing the window.
-# Usage: scripts/screenshots.sh [linux] [windows] [web]   (all three when none is named)
+# Usage: scripts/screenshots.sh [linux] [windows] [web] [app]   (all of them when none is named)
 set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/run.sh"
@@ -93,12 +93,24 @@ shot_web() {
   rm -rf "$work"
 }
 
+# The installed web app on a phone's screen, just sent the sample article from another app.
+shot_app() {
+  local work
+  (cd "$wyc_root" && cmake --preset web && cmake --build --preset web)
+  work="$(mktemp -d)"
+  write_fonts_conf "$work/fonts.conf"
+  FONTCONFIG_FILE="$work/fonts.conf" /usr/bin/python3 "$wyc_root/scripts/screenshot-app.py" \
+    "$wyc_root/build/web/site" "$wyc_root/samples/article.txt" "$work/app.png"
+  optimise_png "$work/app.png" "$images/web-app-phone.png"
+  rm -rf "$work"
+}
+
 shots=("$@")
-[ ${#shots[@]} -gt 0 ] || shots=(linux windows web)
+[ ${#shots[@]} -gt 0 ] || shots=(linux windows web app)
 for shot in "${shots[@]}"; do
   case "$shot" in
-    linux | windows | web) ;;
-    *) echo "screenshots.sh: unknown picture '$shot' (linux, windows, web)" >&2; exit 2 ;;
+    linux | windows | web | app) ;;
+    *) echo "screenshots.sh: unknown picture '$shot' (linux, windows, web, app)" >&2; exit 2 ;;
   esac
 done
 "$wyc_root/scripts/install-deps.sh" screenshots
