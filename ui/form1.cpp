@@ -74,7 +74,7 @@ void Form1::Click(ControlName control) {
 }
 
 void Form1::promptForText() {
-  showMessage(texts::kEmptyTextPrompt, [this] { window_.focusText(); });
+  showMessage(texts::kEmptyTextPrompt, [this] { window_.focus(ControlName::Text1); });
 }
 
 void Form1::showMessage(std::u16string_view text, std::function<void()> closed) {

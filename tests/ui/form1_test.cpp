@@ -74,7 +74,7 @@ TEST_F(Form1Test, NothingToRewriteKeepsBoxAndClipboardAndPromptsOnce) {
     EXPECT_EQ(window.text_, text);
     EXPECT_EQ(fakes.clipboard.content, u"what the user had copied");
     EXPECT_EQ(prompts(), 1U);
-    EXPECT_EQ(journal.back(), "focus text");
+    EXPECT_EQ(journal.back(), "focus Text1");
   }
 }
 
@@ -113,7 +113,7 @@ TEST_F(Form1Test, WhatABrowserAnswersAfterTheClickStillHasItsEffect) {
   ASSERT_EQ(prompts(), 1U);
   EXPECT_EQ(journal.back(), "message");
   window.closeMessages();
-  EXPECT_EQ(journal.back(), "focus text");
+  EXPECT_EQ(journal.back(), "focus Text1");
   // A copy refused once the click has returned is still reported.
   fakes.clipboard.answersLater = true;
   fakes.clipboard.setWorks = false;
@@ -148,7 +148,7 @@ TEST_F(Form1Test, PromptsAfterTheActionOnlyWhenAnEmptyBoxIsLeftForAnotherControl
     window.finishInput();
     EXPECT_EQ(prompts(), row.prompts);
     if (row.prompts != 0) {
-      EXPECT_EQ(journal.back(), "focus text");
+      EXPECT_EQ(journal.back(), "focus Text1");
     }
   }
 }
@@ -166,7 +166,7 @@ TEST_F(Form1Test, AClickThatLeftTheEmptyBoxPromptsOnceAfterItsOwnWork) {
   window.finishInput();
   EXPECT_EQ(prompts(), 2U);
   EXPECT_THAT(journal, ElementsAre("read text", "defer", "open address", "read text", "message",
-                                   "focus text"));
+                                   "focus Text1"));
 }
 
 TEST_F(Form1Test, EachLinkOpensItsAddressOncePerClickAndReportsAFailure) {
