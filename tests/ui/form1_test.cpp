@@ -194,6 +194,31 @@ TEST_F(Form1Test, EachLinkOpensItsAddressOncePerClickAndReportsAFailure) {
             std::u16string(texts::kOpenAddressFailed) + std::u16string(texts::kMicroblogAddress));
 }
 
+TEST_F(Form1Test, AShareReplacesTheArticleByItsNonEmptyFieldsAndWaitsOnStart) {
+  struct Row {
+    std::u16string_view title, text, address, article;  // an empty article: nothing happens
+  };
+  const std::vector<Row> rows = {
+      {u"T", u"a\r\n\r\nb", u"https://x/", u"T\r\na\r\n\r\nb\r\nhttps://x/"},
+      {u"", u"a", u"https://x/", u"a\r\nhttps://x/"},
+      {u"T", u"", u"https://x/", u"T\r\nhttps://x/"},
+      {u"", u"\r\n", u"", u"\r\n"},
+      {u"", u"", u"", u""},
+  };
+  for (const Row& row : rows) {
+    journal.clear();
+    window.text_ = texts::kPlaceholder;
+    form.Form_Share(row.title, row.text, row.address);
+    EXPECT_EQ(window.text_, row.article.empty() ? texts::kPlaceholder : row.article);
+    EXPECT_EQ(journal, (row.article.empty() ? test::Journal{}
+                                            : test::Journal{"replace text", "focus Command1"}));
+  }
+  // The button it waits on rewrites what was shared, line by line.
+  form.Form_Share(u"T", u"a", u"");
+  click(ControlName::Command1);
+  EXPECT_THAT(Paragraphs(window.text_), UnorderedElementsAre(u"T", u"a"));
+}
+
 TEST_F(Form1Test, LoadHandsTheSkinEngineTheSkinFileBesideTheProgramOnce) {
   const std::vector<std::pair<std::u16string, std::u16string>> rows = {
       {u"D:\\tools", u"D:\\tools/aero.she"},
