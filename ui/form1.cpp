@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "core/line_list.h"
 #include "core/rewrite.h"
 #include "ui/form1_texts.h"
 
@@ -16,6 +17,17 @@ void Form1::Form_Load() {
   if (services_.skin == nullptr) return;
   services_.skin->attach(services_.skin->applicationDirectory() + std::u16string(texts::kSkinFile),
                          u"");
+}
+
+void Form1::Form_Share(std::u16string_view title, std::u16string_view text,
+                       std::u16string_view address) {
+  LineList<char16_t> lines;
+  for (const std::u16string_view field : {title, text, address}) {
+    if (!field.empty()) lines.push_back(field);
+  }
+  if (lines.empty()) return;
+  window_.replaceText(JoinLines<char16_t>(lines, kCrLf<char16_t>));
+  window_.focus(ControlName::Command1);
 }
 
 void Form1::Text1_LostFocus(FocusDestination destination) {
@@ -74,7 +86,7 @@ void Form1::Click(ControlName control) {
 }
 
 void Form1::promptForText() {
-  showMessage(texts::kEmptyTextPrompt, [this] { window_.focusText(); });
+  showMessage(texts::kEmptyTextPrompt, [this] { window_.focus(ControlName::Text1); });
 }
 
 void Form1::showMessage(std::u16string_view text, std::function<void()> closed) {

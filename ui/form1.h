@@ -3,6 +3,7 @@
 
 #include <array>
 #include <functional>
+#include <string_view>
 
 #include "core/random_source.h"
 #include "ui/form1_layout.h"
@@ -25,6 +26,11 @@ class Form1 {
 
   // Before the window is first shown: attaches the skin engine.
   void Form_Load();
+  // Text another app shared to this one: its title, text and address, with CR LF line breaks,
+  // any of them empty. Those with text become the article's lines in that order, replacing the
+  // article as a paste would, so Ctrl+Z brings back the one it replaced; the focus then waits on
+  // "开始伪原创" so that one tap or Enter rewrites it. A share with no text at all changes nothing.
+  void Form_Share(std::u16string_view title, std::u16string_view text, std::u16string_view address);
   // The backend calls this whenever Text1 loses the focus, saying where it went.
   void Text1_LostFocus(FocusDestination destination);
   // "开始伪原创": rewrites the article in place and copies it to the clipboard.

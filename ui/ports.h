@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/form1_layout.h"
+
 namespace wyc::ui {
 
 // Where the focus went when the text box lost it. The backend reports what happened; Form1
@@ -25,7 +27,8 @@ class WindowPort {
   [[nodiscard]] virtual std::u16string text() const = 0;
   // Replaces Text1's whole text with `text` (CR LF line breaks) as one undoable step.
   virtual void replaceText(std::u16string_view text) = 0;
-  virtual void focusText() = 0;
+  // Gives `control` the keyboard focus. A label takes none: for one, nothing happens.
+  virtual void focus(ControlName control) = 0;
   // A modal box with `text`, an OK button only and no icon; `closed` runs once the user has
   // closed it.
   virtual void showMessage(std::u16string_view text, std::u16string_view title,

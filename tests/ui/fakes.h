@@ -29,7 +29,9 @@ class FakeWindow final : public WindowPort {
     // A real box may store text differently from how it was given.
     text_ = std::u16string(text) + storedSuffix;
   }
-  void focusText() override { journal_.emplace_back("focus text"); }
+  void focus(ControlName control) override {
+    journal_.emplace_back("focus " + std::string(NameOf(control)));
+  }
   void showMessage(std::u16string_view text, std::u16string_view title,
                    std::function<void()> closed) override {
     journal_.emplace_back("message");

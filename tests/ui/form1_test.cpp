@@ -74,7 +74,7 @@ TEST_F(Form1Test, NothingToRewriteKeepsBoxAndClipboardAndPromptsOnce) {
     EXPECT_EQ(window.text_, text);
     EXPECT_EQ(fakes.clipboard.content, u"what the user had copied");
     EXPECT_EQ(prompts(), 1U);
-    EXPECT_EQ(journal.back(), "focus text");
+    EXPECT_EQ(journal.back(), "focus Text1");
   }
 }
 
@@ -113,7 +113,7 @@ TEST_F(Form1Test, WhatABrowserAnswersAfterTheClickStillHasItsEffect) {
   ASSERT_EQ(prompts(), 1U);
   EXPECT_EQ(journal.back(), "message");
   window.closeMessages();
-  EXPECT_EQ(journal.back(), "focus text");
+  EXPECT_EQ(journal.back(), "focus Text1");
   // A copy refused once the click has returned is still reported.
   fakes.clipboard.answersLater = true;
   fakes.clipboard.setWorks = false;
@@ -148,7 +148,7 @@ TEST_F(Form1Test, PromptsAfterTheActionOnlyWhenAnEmptyBoxIsLeftForAnotherControl
     window.finishInput();
     EXPECT_EQ(prompts(), row.prompts);
     if (row.prompts != 0) {
-      EXPECT_EQ(journal.back(), "focus text");
+      EXPECT_EQ(journal.back(), "focus Text1");
     }
   }
 }
@@ -166,7 +166,7 @@ TEST_F(Form1Test, AClickThatLeftTheEmptyBoxPromptsOnceAfterItsOwnWork) {
   window.finishInput();
   EXPECT_EQ(prompts(), 2U);
   EXPECT_THAT(journal, ElementsAre("read text", "defer", "open address", "read text", "message",
-                                   "focus text"));
+                                   "focus Text1"));
 }
 
 TEST_F(Form1Test, EachLinkOpensItsAddressOncePerClickAndReportsAFailure) {
@@ -192,6 +192,31 @@ TEST_F(Form1Test, EachLinkOpensItsAddressOncePerClickAndReportsAFailure) {
   ASSERT_EQ(window.messages.size(), 1U);
   EXPECT_EQ(window.messages[0].first,
             std::u16string(texts::kOpenAddressFailed) + std::u16string(texts::kMicroblogAddress));
+}
+
+TEST_F(Form1Test, AShareReplacesTheArticleByItsNonEmptyFieldsAndWaitsOnStart) {
+  struct Row {
+    std::u16string_view title, text, address, article;  // an empty article: nothing happens
+  };
+  const std::vector<Row> rows = {
+      {u"T", u"a\r\n\r\nb", u"https://x/", u"T\r\na\r\n\r\nb\r\nhttps://x/"},
+      {u"", u"a", u"https://x/", u"a\r\nhttps://x/"},
+      {u"T", u"", u"https://x/", u"T\r\nhttps://x/"},
+      {u"", u"\r\n", u"", u"\r\n"},
+      {u"", u"", u"", u""},
+  };
+  for (const Row& row : rows) {
+    journal.clear();
+    window.text_ = texts::kPlaceholder;
+    form.Form_Share(row.title, row.text, row.address);
+    EXPECT_EQ(window.text_, row.article.empty() ? texts::kPlaceholder : row.article);
+    EXPECT_EQ(journal, (row.article.empty() ? test::Journal{}
+                                            : test::Journal{"replace text", "focus Command1"}));
+  }
+  // The button it waits on rewrites what was shared, line by line.
+  form.Form_Share(u"T", u"a", u"");
+  click(ControlName::Command1);
+  EXPECT_THAT(Paragraphs(window.text_), UnorderedElementsAre(u"T", u"a"));
 }
 
 TEST_F(Form1Test, LoadHandsTheSkinEngineTheSkinFileBesideTheProgramOnce) {

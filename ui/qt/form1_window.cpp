@@ -69,7 +69,7 @@ Form1Window::Form1Window() : completion_(new InputCompletion(this)) {
   // No layout manager: resizing or maximising the window moves nothing.
   resize(kClientWidth, kClientHeight);
   buildControls();
-  text1_->setFocus(Qt::OtherFocusReason);
+  focus(ControlName::Text1);
 }
 
 Form1Window::~Form1Window() {
@@ -80,7 +80,7 @@ Form1Window::~Form1Window() {
 void Form1Window::bind(Form1& form) {
   form_ = &form;
   for (const ClickHandler& binding : kClickHandlers) {
-    auto* control = findChild<QObject*>(ObjectName(binding.control));
+    QWidget* control = this->control(binding.control);
     const auto handler = [this, control = binding.control] { form_->Click(control); };
     if (auto* button = qobject_cast<QPushButton*>(control)) {
       connect(button, &QPushButton::clicked, this, handler);
@@ -95,7 +95,8 @@ void Form1Window::bind(Form1& form) {
 void Form1Window::buildControls() {
   QWidget* previous = nullptr;
   // The table lists the controls in tab order, so creating them in turn sets that order.
-  for (const ControlSpec& layout : kForm1Controls) {
+  for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
+    const ControlSpec& layout = kForm1Controls[i];
     QWidget* control = nullptr;
     switch (layout.kind) {
       case ControlKind::TextBox:
@@ -128,6 +129,7 @@ void Form1Window::buildControls() {
         break;
       }
     }
+    controls_[i] = control;
     Place(*control, layout);
     if (control != text1_) FitFont(*control);
     if (layout.takesFocus()) {
@@ -167,7 +169,17 @@ void Form1Window::replaceText(std::u16string_view text) {
   text1_->moveCursor(QTextCursor::Start);
 }
 
-void Form1Window::focusText() { text1_->setFocus(Qt::OtherFocusReason); }
+QWidget* Form1Window::control(ControlName name) const {
+  for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
+    if (kForm1Controls[i].name == name) return controls_[i];
+  }
+  return nullptr;
+}
+
+void Form1Window::focus(ControlName name) {
+  // setFocus() ignores a widget's focus policy; a label must not take the focus.
+  if (LayoutOf(name).takesFocus()) control(name)->setFocus(Qt::OtherFocusReason);
+}
 
 void Form1Window::showMessage(std::u16string_view text, std::u16string_view title,
                               std::function<void()> closed) {

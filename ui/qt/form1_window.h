@@ -4,11 +4,13 @@
 
 #include <QMetaObject>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
 
 #include "ui/form1.h"
+#include "ui/form1_layout.h"
 #include "ui/ports.h"
 
 namespace wyc::ui::qt {
@@ -31,7 +33,7 @@ class Form1Window final : public QWidget, public WindowPort {
 
   [[nodiscard]] std::u16string text() const override;
   void replaceText(std::u16string_view text) override;
-  void focusText() override;
+  void focus(ControlName control) override;
   void showMessage(std::u16string_view text, std::u16string_view title,
                    std::function<void()> closed) override;
   void runAfterCurrentInput(std::function<void()> task) override;
@@ -41,8 +43,11 @@ class Form1Window final : public QWidget, public WindowPort {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void buildControls();
   void reportFocusChange(QWidget* old, QWidget* now);
+  [[nodiscard]] QWidget* control(ControlName name) const;
 
-  // Children of this widget: Qt deletes them with it.
+  // Children of this widget: Qt deletes them with it. In the order of the layout table, which
+  // is the tab order.
+  std::array<QWidget*, kForm1Controls.size()> controls_{};
   ArticleBox* text1_ = nullptr;
   InputCompletion* completion_ = nullptr;
   Form1* form_ = nullptr;

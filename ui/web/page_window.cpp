@@ -106,7 +106,7 @@ void PageWindow::bind(Form1& form) {
 }
 
 void PageWindow::show() {
-  focusText();
+  focus(ControlName::Text1);
   // The placeholder is selected, so the first typing or paste replaces it.
   text1_.call<void>("select");
   // The moment the page takes input, for whoever measures it.
@@ -124,7 +124,10 @@ void PageWindow::replaceText(std::u16string_view text) {
   text1_.set("scrollTop", 0);
 }
 
-void PageWindow::focusText() { text1_.call<void>("focus"); }
+void PageWindow::focus(ControlName control) {
+  // A label's <span> cannot take the focus: the browser ignores the call.
+  ById(document_, NameOf(control)).call<void>("focus");
+}
 
 void PageWindow::showMessage(std::u16string_view text, std::u16string_view title,
                              std::function<void()> closed) {

@@ -160,7 +160,7 @@ void MainWindow::bind(Form1& form) { form_ = &form; }
 void MainWindow::show(int showCommand) {
   ShowWindow(hwnd_, showCommand);
   UpdateWindow(hwnd_);
-  focusText();
+  focus(ControlName::Text1);
   // Typing or pasting replaces the placeholder; left alone it is rewritten like any text.
   SendMessageW(control(ControlName::Text1), EM_SETSEL, 0, -1);
 }
@@ -191,7 +191,10 @@ void MainWindow::replaceText(std::u16string_view text) {
   SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
-void MainWindow::focusText() { SetFocus(control(ControlName::Text1)); }
+void MainWindow::focus(ControlName name) {
+  // Windows gives the focus even to a static control; a label must not take it.
+  if (LayoutOf(name).takesFocus()) SetFocus(control(name));
+}
 
 void MainWindow::showMessage(std::u16string_view text, std::u16string_view title,
                              std::function<void()> closed) {

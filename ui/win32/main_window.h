@@ -36,7 +36,7 @@ class MainWindow final : public WindowPort {
 
   [[nodiscard]] std::u16string text() const override;
   void replaceText(std::u16string_view text) override;
-  void focusText() override;
+  void focus(ControlName control) override;
   void showMessage(std::u16string_view text, std::u16string_view title,
                    std::function<void()> closed) override;
   void runAfterCurrentInput(std::function<void()> task) override;

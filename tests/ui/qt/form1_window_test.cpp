@@ -1,5 +1,6 @@
 // What the Qt window translates, at widget level on the offscreen platform: the article text
-// through the box and the clipboard, the desktop's font, the busy cursor, Enter in the box.
+// through the box and the clipboard, the desktop's font, the busy cursor, Enter in the box, the
+// focus.
 #include "ui/qt/form1_window.h"
 
 #include <gtest/gtest.h>
@@ -91,8 +92,20 @@ TEST(Form1Window, ClosesWithTheFocusInTheBoxAfterItsFormIsGone) {
   Form1 form(window, fakes.services());
   window.bind(form);
   window.show();
-  window.focusText();
+  window.focus(ControlName::Text1);
   EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
+TEST(Form1Window, GivesTheFocusToTheNamedControlButNeverToALabel) {
+  Form1Window window;
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  for (const ControlSpec& layout : kForm1Controls) {
+    window.focus(ControlName::Text1);
+    window.focus(layout.name);
+    EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(),
+              NameOf(layout.takesFocus() ? layout.name : ControlName::Text1));
+  }
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// The Win32 backend against the real system under Wine: the layout at another DPI, the clipboard
-// while another holds it, and the start of explorer.exe and of the skin engine, each through a
-// stand-in that records how it was called.
+// The Win32 backend against the real system under Wine: the layout at another DPI, the focus, the
+// clipboard while another holds it, and the start of explorer.exe and of the skin engine, each
+// through a stand-in that records how it was called.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -37,6 +37,17 @@ TEST(MainWindowTest, PutsEveryControlInItsPlaceAtANewDpi) {
     EXPECT_EQ((std::array{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}),
               (std::array<LONG, 4>{MulDiv(table.x, 3, 2), MulDiv(table.y, 3, 2),
                                    MulDiv(table.width, 3, 2), MulDiv(table.height, 3, 2)}));
+  }
+}
+
+TEST(MainWindowTest, GivesTheFocusToTheNamedControlButNeverToALabel) {
+  MainWindow window(OnDestroy::KeepRunning);
+  ASSERT_TRUE(window.create(GetModuleHandleW(nullptr), nullptr));
+  window.show(SW_SHOWNORMAL);
+  for (const ControlSpec& layout : kForm1Controls) {
+    window.focus(ControlName::Text1);
+    window.focus(layout.name);
+    EXPECT_EQ(GetFocus(), window.control(layout.takesFocus() ? layout.name : ControlName::Text1));
   }
 }
 
