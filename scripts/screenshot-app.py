@@ -22,7 +22,7 @@ try:
         browser.open(app)
         browser.run("await navigator.serviceWorker.ready")
         # What another app does with the manifest's share target: a form POSTed to the app.
-        browser.open("about:blank")
+        browser.open(f"{server.origin}/")
         with open(article, encoding="utf-8") as file:
             text = file.read().replace("\r\n", "\n")
         browser.run("const form = Object.assign(document.createElement('form'), {method: 'post', action: args[0] + '?share'});"

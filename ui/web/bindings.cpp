@@ -14,7 +14,8 @@ EMSCRIPTEN_BINDINGS(weiyuanchuang_page) {
       .function("inputFinished", &PageWindow::inputFinished)
       .function("cursorShown", &PageWindow::cursorShown)
       .function("repainted", &PageWindow::repainted)
-      .function("messageClosed", &PageWindow::messageClosed);
+      .function("messageClosed", &PageWindow::messageClosed)
+      .function("share", &PageWindow::share);
   emscripten::class_<BrowserClipboard>("BrowserClipboard")
       .function("settled", &BrowserClipboard::settled);
 }

@@ -214,6 +214,12 @@ bool PageWindow::undo(bool redo) {
   return true;
 }
 
+void PageWindow::share(const val& title, const val& text, const val& address) {
+  if (form_ == nullptr) return;
+  form_->Form_Share(ArticleFromBoxValue(title), ArticleFromBoxValue(text),
+                    ArticleFromBoxValue(address));
+}
+
 void PageWindow::textEdited() {
   // From here on the browser's own undo history holds the user's edits.
   undo_ = Undo::None;

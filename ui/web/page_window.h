@@ -54,6 +54,10 @@ class PageWindow final : public WindowPort {
   void repainted();
   // The message box has been closed.
   void messageClosed();
+  // Another app shared its title, text and address (strings with LF line breaks) to the
+  // installed page.
+  void share(const emscripten::val& title, const emscripten::val& text,
+             const emscripten::val& address);
 
  private:
   struct Message {
