@@ -8,8 +8,7 @@ import shutil
 import sys
 import tempfile
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "app", "web"))
-import browsers  # noqa: E402  the engines, as the page's tests drive them
+import browsers  # the engines, as the page's tests drive them
 
 site, article, output = sys.argv[1:4]
 root = tempfile.mkdtemp()

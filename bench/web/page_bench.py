@@ -23,8 +23,8 @@ import statistics
 import subprocess
 import sys
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "app", "web"))
-import browsers  # noqa: E402  the engines, as the page's end-to-end test drives them
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
+import browsers  # noqa: E402  the engines, as the page's tests drive them
 
 WIDE_SPREAD = 0.20  # above this, medians do not support a ratio
 

@@ -6,8 +6,9 @@ Usage: page_end_to_end.py chromium|firefox|webkit PAGE ARTICLE WEBSITE MICROBLOG
 import os
 import sys
 
-import browsers
-from browsers import CONTROL, ENTER, ESCAPE, SHIFT, TAB, wait
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "scripts"))
+import browsers  # noqa: E402  the three engines behind one interface
+from browsers import CONTROL, ENTER, ESCAPE, SHIFT, TAB, wait  # noqa: E402
 
 ENGINE, PAGE, ARTICLE, WEBSITE, MICROBLOG, AXE, SHOTS = sys.argv[1:8]
 PROMPT, TITLE, COPY_FAILED = "请输入需要伪原创的内容", "工程1", "无法写入剪切板"

@@ -1,5 +1,5 @@
-"""The three browser engines behind one small interface, so that one description of the page's
-behaviour runs in each: Chromium and WebKit (WebKitGTK's MiniBrowser) through their WebDriver
+"""The three browser engines behind one small interface, for the page's tests, its benchmark and
+the README's pictures, so that one description of the page's behaviour runs in each: Chromium and WebKit (WebKitGTK's MiniBrowser) through their WebDriver
 servers with Selenium, Firefox through WebDriver BiDi, which it speaks itself (Debian ships no
 geckodriver). Both protocols take the same W3C input actions. An engine has code of its own only
 where it genuinely differs: starting, the viewport, reading the clipboard, accessibility queries.
