@@ -12,10 +12,7 @@ const FILES = @FILES@;
 // browser's HTTP cache, which may still hold the previous release's.
 self.addEventListener("install", (event) => {
   const files = FILES.map((file) => new Request(file, { cache: "reload" }));
-  event.waitUntil(caches.open(STORE).then((store) => store.addAll(files)).catch(async (error) => {
-    await caches.delete(STORE);
-    throw error;
-  }));
+  event.waitUntil(caches.open(STORE).then((store) => store.addAll(files)));
 });
 
 // This release takes over once no page of the old one is open, so a page never mixes the two;
