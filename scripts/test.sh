@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite: the optimised build with
 # warnings as errors, the sanitizer build, a short fuzzing run, the formatting check, the
-# Windows cross build under Wine, the web page in Chromium, and the packages, each installed, used
-# and removed as a person would, then built again elsewhere to the same bytes.
+# Windows cross build under Wine, the web page and app in Chromium, Firefox and WebKit, and the
+# packages, each installed, used and removed as a person would, then built again elsewhere to the
+# same bytes.
 # Usage: scripts/test.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -36,7 +37,7 @@ build/fuzz/fuzz/core_fuzz -runs=300000 -max_len=512 -timeout=10 "$corpus" 2>&1 |
 step "Windows cross build under Wine"
 scripts/test-windows.sh
 
-step "The web page, built with Emscripten and tested in Chromium"
+step "The web page and the installable app, built with Emscripten and tested in Chromium, Firefox and WebKit"
 cmake --preset web
 cmake --build --preset web
 ctest --preset web
