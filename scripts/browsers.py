@@ -1,8 +1,9 @@
 """The three browser engines behind one small interface, for the page's tests, its benchmark and
-the README's pictures, so that one description of the page's behaviour runs in each: Chromium and WebKit (WebKitGTK's MiniBrowser) through their WebDriver
-servers with Selenium, Firefox through WebDriver BiDi, which it speaks itself (Debian ships no
-geckodriver). Both protocols take the same W3C input actions. An engine has code of its own only
-where it genuinely differs: starting, the viewport, reading the clipboard, accessibility queries.
+the README's pictures, so that one description of the page's behaviour runs in each: Chromium and
+WebKit (WebKitGTK's MiniBrowser) through their WebDriver servers with Selenium, Firefox through
+WebDriver BiDi, which it speaks itself (Debian ships no geckodriver). Both protocols take the same
+W3C input actions. An engine has code of its own only where it genuinely differs: starting, the
+viewport, reading the clipboard, accessibility queries.
 
     with browsers.start("firefox", server) as browser: browser.run("return document.title")
 """
@@ -164,7 +165,9 @@ class Browser:
         return None
     def viewport(self, width, height, phone=False): raise NotImplementedError
     def screenshot(self, path): raise NotImplementedError
-    def clipboard(self): raise NotImplementedError
+    def clipboard(self):
+        """The clipboard's text, None when it cannot be read."""
+        return self.run("return await navigator.clipboard.readText().catch(() => null)")
     def accessible(self, role, name):
         """The ids of the elements that a screen reader meets with this role and name."""
         raise NotImplementedError
@@ -253,9 +256,6 @@ class Chromium(WebDriverClassic):
         self.cdp("Emulation.setDeviceMetricsOverride",
                  {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": phone})
         self.cdp("Emulation.setTouchEmulationEnabled", {"enabled": phone})
-
-    def clipboard(self):
-        return self.run("return await navigator.clipboard.readText().catch(() => null)")
 
     def app_manifest(self):
         return self.cdp("Page.getAppManifest", {}), self.cdp("Page.getInstallabilityErrors", {})["installabilityErrors"]
@@ -385,9 +385,6 @@ class Firefox(Browser):
     def screenshot(self, path):
         with open(path, "wb") as file:
             file.write(base64.b64decode(self.send("browsingContext.captureScreenshot", context=self.tab)["data"]))
-
-    def clipboard(self):
-        return self.run("return await navigator.clipboard.readText().catch(() => null)")
 
     def accessible(self, role, name):
         found = self.send("browsingContext.locateNodes", context=self.tab,
