@@ -118,10 +118,12 @@ std::u16string PageWindow::text() const { return ArticleFromBoxValue(text1_["val
 void PageWindow::replaceText(std::u16string_view text) {
   otherText_ = text1_["value"];
   undo_ = Undo::CanUndo;
-  text1_.set("value", LfTextFromArticle(text));
-  // Without scroll bars the box shows where its caret is: the start of the new text.
-  text1_.call<void>("setSelectionRange", 0, 0);
+  // Without scroll bars the box shows where its caret is: the start of the new text. Scrolled
+  // back while the old text is still laid out, since scrolling over text not laid out yet lays
+  // it out at once (in WebKit, most of a short run's time).
   text1_.set("scrollTop", 0);
+  text1_.set("value", LfTextFromArticle(text));
+  text1_.call<void>("setSelectionRange", 0, 0);
 }
 
 void PageWindow::focus(ControlName control) {
