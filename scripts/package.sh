@@ -27,7 +27,7 @@ mkdir dist
 # The release build without tests, with Debian's own flags; cpack strips it. Those flags map this
 # folder to "." in the debug information, whose bytes make up the GNU build ID. The hardening is
 # cmake/hardening.cmake's, as for every build (dpkg's would lower _FORTIFY_SOURCE to 2); +pie
-# keeps dpkg from adding its no-PIE specs, which CMake's PIE flags would only override.
+# keeps dpkg from adding flags that turn the compiler's PIE off, for CMake's own flags to undo.
 export DEB_BUILD_MAINT_OPTIONS=hardening=-all,+pie
 cmake --preset release -B build/package-linux -DWYC_BUILD_TESTS=OFF \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \

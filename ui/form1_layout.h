@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 #include "ui/form1_texts.h"
@@ -70,11 +71,14 @@ constexpr std::string_view NameOf(ControlName name) {
   return {};
 }
 
-constexpr const ControlSpec& LayoutOf(ControlName name) {
-  for (const auto& layout : kForm1Controls) {
-    if (layout.name == name) return layout;
+// The control's row in the layout table, which is also its place in the tab order.
+constexpr std::size_t IndexOf(ControlName name) {
+  for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
+    if (kForm1Controls[i].name == name) return i;
   }
-  return kForm1Controls.front();  // unreachable: every name has a row
+  return 0;  // unreachable: every name has a row
 }
+
+constexpr const ControlSpec& LayoutOf(ControlName name) { return kForm1Controls[IndexOf(name)]; }
 
 }  // namespace wyc::ui

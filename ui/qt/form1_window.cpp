@@ -169,12 +169,7 @@ void Form1Window::replaceText(std::u16string_view text) {
   text1_->moveCursor(QTextCursor::Start);
 }
 
-QWidget* Form1Window::control(ControlName name) const {
-  for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
-    if (kForm1Controls[i].name == name) return controls_[i];
-  }
-  return nullptr;
-}
+QWidget* Form1Window::control(ControlName name) const { return controls_[IndexOf(name)]; }
 
 void Form1Window::focus(ControlName name) {
   // setFocus() ignores a widget's focus policy; a label must not take the focus.

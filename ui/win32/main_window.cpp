@@ -165,12 +165,7 @@ void MainWindow::show(int showCommand) {
   SendMessageW(control(ControlName::Text1), EM_SETSEL, 0, -1);
 }
 
-HWND MainWindow::control(ControlName name) const {
-  for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
-    if (kForm1Controls[i].name == name) return controls_[i];
-  }
-  return nullptr;
-}
+HWND MainWindow::control(ControlName name) const { return controls_[IndexOf(name)]; }
 
 std::u16string MainWindow::text() const {
   HWND box = control(ControlName::Text1);
