@@ -3,9 +3,10 @@ the README's pictures, so that one description of the page's behaviour runs in e
 WebKit (WebKitGTK's MiniBrowser) through their WebDriver servers with Selenium, Firefox through
 WebDriver BiDi, which it speaks itself (Debian ships no geckodriver). Both protocols take the same
 W3C input actions. An engine has code of its own only where it genuinely differs: starting, the
-viewport, reading the clipboard, accessibility queries.
+viewport, reading the clipboard, accessibility queries, the system's colour scheme, and what only
+Chromium can emulate (forced colours, an input method).
 
-    with browsers.start("firefox", server) as browser: browser.run("return document.title")
+    with browsers.start("firefox", server, dark=True) as browser: browser.run("return document.title")
 """
 import base64
 import http.server
@@ -159,6 +160,17 @@ class Browser:
     def deny_clipboard(self, denied):
         """Denies the page the clipboard, or gives it back; False where the engine cannot."""
         return False
+    def force_colors(self, active):
+        """Forced colours on or off, as Windows' contrast themes set them; False where the engine
+        cannot emulate them."""
+        return False
+    def compose(self, text):
+        """An input method's composition in the focused box, open with `text` (committed with
+        commit()); False where the driver cannot send one."""
+        return False
+    def commit(self, text):
+        """Commits the open composition as `text`."""
+        raise NotImplementedError
     def app_manifest(self):
         """The web app manifest as the engine reads it and what keeps it from installing the
         page, where the engine tells."""
@@ -231,7 +243,7 @@ class WebDriverClassic(Browser):
 class Chromium(WebDriverClassic):
     name = "chromium"
 
-    def __init__(self, server):
+    def __init__(self, server, dark=False, screen_reader=False):
         from selenium import webdriver
         from selenium.webdriver.chrome.options import Options
         from selenium.webdriver.chrome.service import Service
@@ -242,15 +254,30 @@ class Chromium(WebDriverClassic):
         options.add_experimental_option("excludeSwitches", ["disable-popup-blocking"])  # as people have it
         super().__init__(webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options))
         self.cdp, self.origin = self.driver.execute_cdp_cmd, server.origin
-        self.grant_clipboard()
+        self.media = {"prefers-color-scheme": "dark" if dark else "light", "forced-colors": "none"}
+        self.prepare_tab()
 
-    def grant_clipboard(self):
+    def prepare_tab(self):
+        """What goes with each tab: the clipboard granted, and the emulated media."""
         self.cdp("Browser.grantPermissions", {"origin": self.origin,
                                               "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+        self.cdp("Emulation.setEmulatedMedia", {"features": [{"name": k, "value": v} for k, v in self.media.items()]})
 
     def switch_to(self, tab):
         super().switch_to(tab)
-        self.grant_clipboard()  # the grant goes with the tab that asked for it
+        self.prepare_tab()
+
+    def force_colors(self, active):
+        self.media["forced-colors"] = "active" if active else "none"
+        self.prepare_tab()
+        return True
+
+    def compose(self, text):
+        self.cdp("Input.imeSetComposition", {"text": text, "selectionStart": len(text), "selectionEnd": len(text)})
+        return True
+
+    def commit(self, text):
+        self.cdp("Input.insertText", {"text": text})
 
     def viewport(self, width, height, phone=False):
         self.cdp("Emulation.setDeviceMetricsOverride",
@@ -273,7 +300,7 @@ class WebKit(WebDriverClassic):
     # there all the same.
     keys_undo = False
 
-    def __init__(self, server):
+    def __init__(self, server, dark=False, screen_reader=False):
         from selenium import webdriver
         from selenium.webdriver.webkitgtk.options import Options
         options = Options()
@@ -287,6 +314,11 @@ class WebKit(WebDriverClassic):
         with open(os.path.join(self.config, "gtk-3.0", "gtk.css"), "w") as style:
             style.write("button { min-width: 0; min-height: 0; padding: 0; margin: 0; font-size: 1px; }\n")
         os.environ["XDG_CONFIG_HOME"] = self.config
+        # WebKitGTK takes the system's colour scheme from GTK's theme.
+        if dark:
+            os.environ["GTK_THEME"] = "Adwaita:dark"
+        else:
+            os.environ.pop("GTK_THEME", None)
         super().__init__(webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=options))
 
     def viewport(self, width, height, phone=False):
@@ -308,10 +340,11 @@ class WebKit(WebDriverClassic):
 
 
 class Firefox(Browser):
-    """Firefox ESR headless, over the WebDriver BiDi connection it opens itself."""
+    """Firefox ESR headless, over the WebDriver BiDi connection it opens itself; for a screen
+    reader on the X display, whose accessibility bus it then joins."""
     name = "firefox"
 
-    def __init__(self, server):
+    def __init__(self, server, dark=False, screen_reader=False):
         import websocket
         self.profile = tempfile.mkdtemp()
         with open(os.path.join(self.profile, "user.js"), "w") as prefs:
@@ -321,9 +354,10 @@ class Firefox(Browser):
                         'user_pref("dom.events.testing.asyncClipboard", true);\n'
                         'user_pref("dom.disable_open_during_load", true);\n'
                         'user_pref("network.proxy.type", 1);\nuser_pref("network.proxy.http", "127.0.0.1");\n'
-                        f'user_pref("network.proxy.http_port", {server.port});\n')
-        self.process = subprocess.Popen(["/usr/bin/firefox-esr", "--headless", "--no-remote", "--profile",
-                                         self.profile, "--remote-debugging-port=0"],
+                        f'user_pref("network.proxy.http_port", {server.port});\n'
+                        f'user_pref("ui.systemUsesDarkTheme", {int(dark)});\n')
+        self.process = subprocess.Popen(["/usr/bin/firefox-esr", *([] if screen_reader else ["--headless"]),
+                                         "--no-remote", "--profile", self.profile, "--remote-debugging-port=0"],
                                         stderr=subprocess.PIPE, stdout=subprocess.DEVNULL, text=True)
         for line in self.process.stderr:
             if found := re.search(r"WebDriver BiDi listening on (ws://\S+)", line):
@@ -400,5 +434,7 @@ class Firefox(Browser):
             shutil.rmtree(self.profile, ignore_errors=True)
 
 
-def start(engine, server):
-    return {"chromium": Chromium, "firefox": Firefox, "webkit": WebKit}[engine](server)
+def start(engine, server, dark=False, screen_reader=False):
+    """The engine with the system's colour scheme dark or light, and for a screen reader: with its
+    accessibility tree on the desktop's bus (Chromium shows none headless)."""
+    return {"chromium": Chromium, "firefox": Firefox, "webkit": WebKit}[engine](server, dark, screen_reader)

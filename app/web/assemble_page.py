@@ -55,8 +55,7 @@ def site(folder, inputs, manifest, worker, version, icons):
     shutil.rmtree(folder, ignore_errors=True)
     os.makedirs(folder)
     head = ('<link rel="manifest" href="manifest.webmanifest">\n'
-            '<link rel="apple-touch-icon" href="apple-touch-icon.png">\n'
-            '<meta name="theme-color" content="#ffffff">')
+            '<link rel="apple-touch-icon" href="apple-touch-icon.png">')
     write(os.path.join(folder, "index.html"),
           page(**inputs, head=head, own_files=("manifest-src", "worker-src", "img-src")))
     shutil.copyfile(manifest, os.path.join(folder, "manifest.webmanifest"))

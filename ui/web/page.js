@@ -63,8 +63,16 @@ var Module = {
       else if (!event.target.closest("textarea")) event.preventDefault();
     });
     const text1 = document.getElementById("Text1");
+    // While an input method composes, the box's text is not final yet. An engine commits or drops
+    // the composition as the box loses the focus, some only after the blur: until then, whether
+    // the box was left empty is not known.
+    let composing = false;
+    text1.addEventListener("compositionstart", () => { composing = true; });
+    text1.addEventListener("compositionend", () => { composing = false; });
     text1.addEventListener("blur", (event) => {
-      page.textLostFocus(event.relatedTarget ? event.relatedTarget.id : "");
+      const to = event.relatedTarget ? event.relatedTarget.id : "";
+      if (!composing) page.textLostFocus(to);
+      else text1.addEventListener("compositionend", () => page.textLostFocus(to), { once: true });
     });
     text1.addEventListener("input", () => page.textEdited());
     text1.addEventListener("keydown", (event) => {

@@ -76,7 +76,7 @@ try:
         (manifest, errors), raw = found, found[0]["manifest"]
         check(errors == [] and manifest["errors"] == [], f"the manifest installs the app: {errors} {manifest['errors']}")
         check([raw["name"], raw["startUrl"], raw["scope"], raw["display"], raw["themeColor"], raw["backgroundColor"]]
-              == ["朔屿伪原创工具", app, app, "kStandalone", "rgba(255,255,255,1)", "rgba(240,240,240,1)"]
+              == ["朔屿伪原创工具", app, app, "kStandalone", "rgba(255,255,255,1)", "rgba(128,128,128,1)"]
               and [icon["sizes"] for icon in raw["icons"]] == ["192x192", "512x512", "512x512"],
               f"named, started and scoped in its folder, standalone, with its icons: {raw}")
         data = json.loads(manifest["data"])
