@@ -130,8 +130,48 @@ try:
         browser.run("document.execCommand('undo')")
     check(value() == result, "typing after a run, Ctrl+Z undoes the typing and keeps the rewrite")
 
+    # Chinese is typed through an input method: what it composes and commits is typing too, and
+    # while it composes, its keys are its own.
+    result, _ = rewrite(article)
+    browser.click("Text1")
+    if browser.compose("nihao"):
+        browser.compose("你好")
+        browser.commit("你好")
+        typed = value()
+        browser.keys("z", holding=CONTROL)
+        check("你好" in typed and value() == result, "a composition committed after a run, Ctrl+Z undoes it, not the run")
+        result, _ = rewrite(article)
+        browser.click("Text1")
+        browser.run("addEventListener('keydown', e => { window.undoTaken = e.defaultPrevented; })")
+        browser.compose("你")
+        browser.keys("z", holding=CONTROL)
+        check(browser.run("return window.undoTaken") is False and value() != article,
+              "Ctrl+Z while a composition is open is left to the input method")
+        browser.commit("")
+        set_text("")
+        browser.compose("ni")
+        browser.keys(TAB)
+        check(not wait(lambda: dialog(), 1) and value() == "ni",
+              "leaving the empty box while composing prompts for nothing once the browser has committed it")
+    else:
+        print(f"     {ENGINE}: the driver sends no input method's composition; its events are sent by the page")
+    # Whether the engine commits or drops a composition before or after the box loses the focus,
+    # the box is judged empty or not once it has: events as an engine that does so after would send.
+    for kept, prompted in (("ni", False), ("", True)):
+        set_text("")
+        browser.run("Text1.dispatchEvent(new CompositionEvent('compositionstart')); Text1.value = 'ni'")
+        browser.keys(TAB)
+        browser.run("Text1.value = args[0]; Text1.dispatchEvent(new CompositionEvent('compositionend', {data: args[0]}))", kept)
+        check(bool(wait(lambda: dialog(), 1)) == prompted, f"a composition {'dropped' if prompted else 'committed'} "
+              f"after the blur leaves the box {'empty: a prompt' if prompted else 'filled: no prompt'}")
+        if prompted:
+            browser.keys(ENTER)
+
     # Characters outside the Basic Multilingual Plane are pairs of code units in the page, and a
-    # byte order mark starts many a pasted file.
+    # byte order mark starts many a pasted file. The mark starts the result only when its line
+    # comes first: a single line keeps it there on every run.
+    marked = "\ufeff朔屿 QQ签名"
+    check(rewrite(marked) == (marked, marked), "a byte order mark at the start stays there, in the box and on the clipboard")
     astral = "\ufeff😀 QQ签名 🌸\n𠮷野家\n\n🀄 第三行 𝄞\n"
     result, copied = rewrite(astral)
     check(shuffled(result, astral) and copied == result, f"emoji, 𠮷 and a leading BOM arrive whole: {result!r}")
