@@ -358,7 +358,9 @@ class Firefox(Browser):
                         f'user_pref("ui.systemUsesDarkTheme", {int(dark)});\n')
         self.process = subprocess.Popen(["/usr/bin/firefox-esr", *([] if screen_reader else ["--headless"]),
                                          "--no-remote", "--profile", self.profile, "--remote-debugging-port=0"],
-                                        stderr=subprocess.PIPE, stdout=subprocess.DEVNULL, text=True)
+                                        stderr=subprocess.PIPE, stdout=subprocess.DEVNULL, text=True,
+                                        # Else it builds its tree only once a screen reader says it runs.
+                                        env=dict(os.environ, GNOME_ACCESSIBILITY="1") if screen_reader else None)
         for line in self.process.stderr:
             if found := re.search(r"WebDriver BiDi listening on (ws://\S+)", line):
                 break

@@ -17,9 +17,9 @@ windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 win
 # The web page: Emscripten to build it and rsvg-convert for the app's icons; to test it, the three engines behind every browser:
 # Chromium with its WebDriver, Firefox (driven over the WebDriver BiDi socket it opens itself) and
 # WebKitGTK's MiniBrowser with its WebDriver on a virtual display; axe-core from npm
-# (AXE_VERSION) inside the page.
+# (AXE_VERSION) inside the page; what a screen reader hears, over the accessibility bus.
 web=(emscripten librsvg2-bin chromium chromium-driver firefox-esr webkit2gtk-driver python3-selenium
-     python3-websocket xvfb xauth xclip fonts-noto-cjk)
+     python3-websocket xvfb xauth xclip fonts-noto-cjk dbus at-spi2-core python3-pyatspi)
 AXE_VERSION=4.14.1
 # Building the packages and installing them as a user would; the package's own run-time
 # dependencies are here so that installing it in the test pulls nothing from the archive.
