@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """The installable web app end to end in one browser engine, on a phone's screen: served from a
 sub-folder of a local web server that records every request, installed by a first visit, sent an
-article from another app, started again with the server gone, and given a new release.
+article from another app, started again with the server gone, and given a new release; beside a
+second copy in another folder of the same site, which keeps its own release through the first's.
 Usage: site_end_to_end.py chromium|firefox|webkit SITE_DIR"""
 import json
 import os
@@ -35,8 +36,39 @@ def start(address):
 
 
 def worker():
-    """The app's store names and whether a worker of this folder controls the page."""
-    return browser.run("return [await caches.keys(), !!navigator.serviceWorker.controller]")
+    """The store names of the app of the page's folder, and whether a worker controls the page."""
+    return browser.run("const scope = new URL('./', location.href).href; return [(await caches.keys())"
+                       ".filter(name => name.includes(` ${scope} `)), !!navigator.serviceWorker.controller]")
+
+
+def new_release(folder):
+    """Puts a new release of the app into `folder` on the host: a page that says so, and a worker
+    whose store is named after it."""
+    for name, change in (("index.html", lambda text: text.replace("<head>", '<head>\n<meta name="release" content="next">')),
+                         ("sw.js", lambda text: re.sub(r"(const STORE = `[^`]*) ([0-9a-f]+)`", r"\1 next`", text))):
+        with open(os.path.join(folder, name), encoding="utf-8") as file:
+            text = file.read()
+        with open(os.path.join(folder, name), "w", encoding="utf-8") as file:
+            file.write(change(text))
+
+
+def take_release(address):
+    """Starts the app at `address` so that the browser finds its new release, then lets it take
+    over: once no page of the app is open (a page of the site outside the app sees that), so it
+    never mixes with the old one."""
+    start(address)
+    wait(lambda: browser.run("const r = await navigator.serviceWorker.getRegistration(); "
+                             "return !r.installing && (await caches.keys()).some(name => name.endsWith(' next'))"))
+    start(f"{server.origin}/")
+    wait(lambda: browser.run("return !(await navigator.serviceWorker.getRegistration(args[0])).waiting", address))
+
+
+def runs(address, release):
+    """Whether the app at `address` starts, shows `release` ("next" or the first) and keeps that
+    release's store alone."""
+    shown = "return document.querySelector('meta[name=release]')?.content ?? 'first'"
+    return start(address) and browser.run(shown) == release and wait(
+        lambda: len(worker()[0]) == 1 and worker()[0][0].endswith(" next") == (release == "next"))
 
 
 def rewrite(text):
@@ -58,9 +90,11 @@ def share(title, text, address):
 
 root = tempfile.mkdtemp()
 folder = os.path.join(root, "tools", "weiyuanchuang")  # any sub-folder of a site
+other_folder = os.path.join(root, "b")  # and another copy beside it
 shutil.copytree(SITE, folder)
+shutil.copytree(SITE, other_folder)
 server = browsers.Server(root)
-app = f"{server.origin}/tools/weiyuanchuang/"
+app, other = f"{server.origin}/tools/weiyuanchuang/", f"{server.origin}/b/"
 browser = browsers.start(ENGINE, server)
 try:
     # A worker that cannot store every file never takes over: the page goes on working online.
@@ -83,6 +117,8 @@ try:
         check(len(data["short_name"]) <= 12 and data["lang"] == "zh-CN" and data["share_target"]["method"] == "POST"
               and data["icons"][2]["purpose"] == "maskable", f"a short name, Chinese, shares by POST: {data}")
     check(start(app) and worker()[1], "started again, the worker is in control")
+    check(start(other) and wait(lambda: len(worker()[0]) == 1) and start(other) and worker()[1],
+          "a second copy in another folder of the site installs beside it")
 
     # Another app shares an article: title, text and address, a megabyte, characters of every plane.
     server.requests.clear()
@@ -107,29 +143,22 @@ try:
     check(browser.run("return document.documentElement.scrollWidth <= innerWidth"), "nothing scrolls sideways")
 
     # A new release on the host: taken at the next start, never mixed with the old one.
-    with open(os.path.join(folder, "index.html"), encoding="utf-8") as file:
-        page = file.read()
-    with open(os.path.join(folder, "index.html"), "w", encoding="utf-8") as file:
-        file.write(page.replace("<head>", '<head>\n<meta name="release" content="next">'))
-    with open(os.path.join(folder, "sw.js"), encoding="utf-8") as file:
-        code = file.read()
-    with open(os.path.join(folder, "sw.js"), "w", encoding="utf-8") as file:
-        file.write(re.sub(r"(const STORE = `[^`]*) ([0-9a-f]+)`", r"\1 next`", code))
+    new_release(folder)
     server = browsers.Server(root, port)
-    # The browser finds the release when the app starts; it takes over once no page of the app is
-    # open (a page of the site outside the app sees that), so it never mixes with the old one.
-    start(app)
-    wait(lambda: browser.run("const r = await navigator.serviceWorker.getRegistration(); "
-                             "return !r.installing && (await caches.keys()).some(name => name.endsWith(' next'))"))
-    start(f"{server.origin}/")
-    wait(lambda: browser.run("return !(await navigator.serviceWorker.getRegistration(args[0])).waiting", app))
-    release = "return !!document.querySelector('meta[name=release]')"
-    check(start(app) and browser.run(release) and wait(lambda: len(worker()[0]) == 1 and worker()[0][0].endswith(" next")),
-          f"a new release on the host runs from the next start on, and the old store is gone: {worker()}")
+    take_release(app)
+    check(runs(app, "next"), f"a new release on the host runs from the next start on, and the old store is gone: {worker()}")
+    check(runs(other, "first"), f"the copy in the other folder keeps its own release and store: {worker()}")
+    new_release(other_folder)
+    take_release(other)
+    check(runs(other, "next") and runs(app, "next"), "and takes its own new release, leaving the first copy's be")
 
     # Over plain HTTP there can be no worker: the page works as the single file does.
     check(start(app.replace("127.0.0.1", browsers.PLAIN_HTTP_HOST)) and browser.run("return !navigator.serviceWorker"),
           "over plain HTTP the page works without a worker")
+
+    server.stop()
+    check(all(runs(address, "next") and rewrite("春眠不觉晓\n处处闻啼鸟") for address in (app, other)),
+          "with the server gone, both copies start and work")
 finally:
     browser.quit()
     server.stop()
