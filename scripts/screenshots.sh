@@ -78,17 +78,21 @@ shot_windows() {
 }
 
 # The offline page at a computer's width (1280 × 800) and on a phone (390 × 844 CSS pixels), as
-# headless Chromium draws it.
+# headless Chromium draws it, with the system light and dark.
 shot_web() {
-  local page="$wyc_root/build/web/weiyuanchuang.html" work
+  local page="$wyc_root/build/web/weiyuanchuang.html" work size scheme name
   (cd "$wyc_root" && cmake --preset web && cmake --build --preset web)
   work="$(mktemp -d)"
   write_fonts_conf "$work/fonts.conf"
-  for size in desktop:1280,800 phone:390,844; do
-    FONTCONFIG_FILE="$work/fonts.conf" chromium --headless --no-sandbox --disable-gpu \
-      --hide-scrollbars --force-device-scale-factor=1 --lang=zh-CN --user-data-dir="$work/profile" \
-      --window-size="${size#*:}" --screenshot="$work/${size%%:*}.png" "file://$page" >/dev/null 2>&1
-    optimise_png "$work/${size%%:*}.png" "$images/web-${size%%:*}.png"
+  for scheme in light dark; do
+    for size in desktop:1280,800 phone:390,844; do
+      name="web-${size%%:*}$([ "$scheme" = light ] || echo "-$scheme")"
+      FONTCONFIG_FILE="$work/fonts.conf" chromium --headless --no-sandbox --disable-gpu \
+        --hide-scrollbars --force-device-scale-factor=1 --lang=zh-CN --user-data-dir="$work/profile" \
+        $([ "$scheme" = light ] || echo --force-dark-mode) --window-size="${size#*:}" \
+        --screenshot="$work/$name.png" "file://$page" >/dev/null 2>&1
+      optimise_png "$work/$name.png" "$images/$name.png"
+    done
   done
   rm -rf "$work"
 }
