@@ -7,10 +7,12 @@ import os
 import subprocess
 import sys
 import tempfile
-import time
 
 import pyatspi
 from gi.repository import GLib
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support"))
+from atspi_wait import wait  # noqa: E402
 
 PROGRAM, ARTICLE, WEBSITE, PLATFORM = sys.argv[1:5]
 CAPTION, TITLE = "朔屿伪原创工具 1.0", "工程1"
@@ -20,21 +22,6 @@ failures = []
 def check(condition, what):
     print(("ok   " if condition else "FAIL ") + what, flush=True)
     failures.extend([] if condition else [what])
-
-
-def wait(condition, seconds=10):
-    """The condition's first true value. AT-SPI's view of the programs and their windows follows
-    them only as its queued events are handled, so each round handles them."""
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        try:
-            if value := condition():
-                return value
-        except GLib.Error:  # the tree changes under us while the window works
-            pass
-        while GLib.MainContext.default().iteration(False): pass
-        time.sleep(0.1)
-    return False
 
 
 def find(root, role, name=None):

@@ -5,13 +5,13 @@ markup. Keys come from the driver, as a person's would.
 Usage, inside dbus-run-session and xvfb-run: page_screen_reader.py firefox|webkit PAGE WEBSITE"""
 import os
 import sys
-import time
 
 import pyatspi
-from gi.repository import GLib
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "scripts"))
+here = os.path.dirname(os.path.abspath(__file__))
+sys.path[:0] = [os.path.join(here, "..", "..", "..", "scripts"), os.path.join(here, "..", "..", "support")]
 import browsers  # noqa: E402  the three engines behind one interface
+from atspi_wait import wait  # noqa: E402
 from browsers import ENTER, TAB  # noqa: E402
 
 ENGINE, PAGE, WEBSITE = sys.argv[1:4]
@@ -23,22 +23,6 @@ failures = []
 def check(condition, what):
     print(("ok   " if condition else "FAIL ") + f"{ENGINE}: {what}", flush=True)
     failures.extend([] if condition else [what])
-
-
-def wait(condition, seconds=10):
-    """The condition's first true value. The tree follows the page only as AT-SPI's queued events
-    are handled, so each round handles them."""
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        try:
-            if value := condition():
-                return value
-        except GLib.Error:  # the tree changes under us while the page works
-            pass
-        while GLib.MainContext.default().iteration(False):
-            pass
-        time.sleep(0.1)
-    return False
 
 
 def document():
