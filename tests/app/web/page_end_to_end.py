@@ -57,10 +57,11 @@ def rewrite(text):
     return value(), browser.clipboard()
 
 
-def pointer():
-    """What the pointer shows over the box and over "开始伪原创": its cursor, and whether the control
-    itself is under it (the button keeps its hover while the page is busy)."""
-    return browser.run("return [Text1, Command1].map(e => { const r = e.getBoundingClientRect(), hit = "
+def pointer(first=""):
+    """What the pointer shows over the box and over "开始伪原创", right after the script `first`:
+    its cursor, and whether the control itself is under it (the button keeps its hover while the
+    page is busy)."""
+    return browser.run(first + "; return [Text1, Command1].map(e => { const r = e.getBoundingClientRect(), hit = "
                        "document.elementFromPoint(r.x + r.width / 2, r.y + r.height / 2); "
                        "return [getComputedStyle(hit).cursor, hit === e] })")
 
@@ -162,7 +163,8 @@ try:
         browser.run("Text1.dispatchEvent(new CompositionEvent('compositionstart')); Text1.value = 'ni'")
         browser.keys(TAB)
         browser.run("Text1.value = args[0]; Text1.dispatchEvent(new CompositionEvent('compositionend', {data: args[0]}))", kept)
-        check(bool(wait(lambda: dialog(), 1)) == prompted, f"a composition {'dropped' if prompted else 'committed'} "
+        check(bool(wait(lambda: dialog())) if prompted else not wait(lambda: dialog(), 1),
+              f"a composition {'dropped' if prompted else 'committed'} "
               f"after the blur leaves the box {'empty: a prompt' if prompted else 'filled: no prompt'}")
         if prompted:
             browser.keys(ENTER)
@@ -228,8 +230,7 @@ try:
           "Tab reaches the buttons in order; Enter and Space press them")
 
     set_text("甲乙丙丁\n" * 20000)
-    browser.run("Text1.scrollTop = 1e9; Command1.click()")
-    busy = pointer()
+    busy = pointer("Text1.scrollTop = 1e9; Command1.click()")
     idle = lambda: all(cursor != "wait" and hit for cursor, hit in pointer())  # noqa: E731
     # A click from a script is no user's: WebKit refuses it the clipboard, and says so in a box.
     if wait(lambda: dialog() or idle()) and dialog():
