@@ -24,11 +24,7 @@ trap wyc_cleanup EXIT
 trap 'exit 130' INT TERM
 wyc_start_xvfb
 wyc_init_prefix
-# Wine draws the buttons of a caption with its Marlett (fonts-wine), which a prefix does not always
-# find by itself; only that font goes in, as Wine's Tahoma has no Chinese and would stand in front
-# of Noto CJK.
-marlett=/usr/share/wine/fonts/marlett.ttf
-[ ! -f "$marlett" ] || ln -s "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
+wyc_link_marlett
 if [ -n "$points" ]; then
   # The message font is a LOGFONTW whose first field is the height in pixels at 96 dpi, negative
   # for the character height, as a little-endian 32-bit number.

@@ -6,13 +6,14 @@ set -euo pipefail
 
 wyc_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# Starts Xvfb on the first free display and exports DISPLAY.
+# Starts Xvfb on the first free display, with a screen of the size given (1024x768x24 unless
+# told), and exports DISPLAY.
 wyc_start_xvfb() {
-  local display=90
+  local display=90 screen="${1:-1024x768x24}"
   while [ -e "/tmp/.X11-unix/X${display}" ] || [ -e "/tmp/.X${display}-lock" ]; do
     display=$((display + 1))
   done
-  Xvfb ":${display}" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb ":${display}" -screen 0 "$screen" -nolisten tcp >/dev/null 2>&1 &
   wyc_xvfb_pid=$!
   export DISPLAY=":${display}"
   for _ in $(seq 50); do
@@ -69,6 +70,14 @@ wyc_init_prefix() {
     done
     wineserver -w
   fi
+}
+
+# Wine draws the buttons of a caption with its Marlett (fonts-wine, installed for the pictures),
+# which a prefix does not always find by itself; only that font goes in, as Wine's Tahoma has no
+# Chinese and would stand in front of Noto CJK.
+wyc_link_marlett() {
+  local marlett=/usr/share/wine/fonts/marlett.ttf
+  [ ! -f "$marlett" ] || ln -sf "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
 }
 
 wyc_cleanup() {
