@@ -47,7 +47,10 @@ wyc_use_wine64() {
 # The shuffle is seeded by the time of day; a program started behind this sees a clock that
 # stands still (monotonic time, which timers use, still runs), so a run on the same article gives
 # the same order, and a picture of it the same bytes, every time. The dynamic loader reads $LIB as
-# the library folder of the program's own width, 32- or 64-bit. Needs libfaketime.
+# the library folder of the program's own width, 32- or 64-bit. Needs libfaketime. Under Wine
+# only a program started by the 64-bit loader (wine64) may run behind it, in a session already
+# started on the real clock: Wine's 32-bit loader hangs as libfaketime starts in it, and Wine's
+# start of a session (wineboot) does not finish behind it.
 wyc_still_clock=(env TZ=UTC FAKETIME="2026-12-07 09:30:00" FAKETIME_DONT_FAKE_MONOTONIC=1
                  LD_PRELOAD='/usr/$LIB/faketime/libfaketime.so.1')
 
