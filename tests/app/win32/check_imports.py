@@ -77,17 +77,12 @@ def imports(pe):
 
 
 def main(paths):
-    programs = {path: pefile.PE(path, fast_load=True) for path in paths}
-    for pe in programs.values():
-        pe.parse_data_directories(directories=[
-            pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_IMPORT"],
-            pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT"]])
+    programs = {path: pefile.PE(path) for path in paths}
     # One probe per machine and level for all programs' functions: the headers differ by machine.
     by_machine = {}
     for pe in programs.values():
         machine = pefile.MACHINE_TYPE[pe.FILE_HEADER.Machine]
         by_machine.setdefault(machine, set()).update(name for _, name in imports(pe) if name)
-    missing = {}
     with concurrent.futures.ThreadPoolExecutor(os.cpu_count()) as pool:
         jobs = {(machine, level): pool.submit(undeclared, COMPILERS[machine], sorted(names), level)
                 for machine, names in by_machine.items() for level, _ in LEVELS}
