@@ -44,7 +44,7 @@ if [ -z "$article" ]; then
      wine explorer /desktop=wyc,800x640 "$(basename "$program")" >/dev/null 2>&1 &)
 else
   # Only the program runs on the still clock. The session and its desktop start on the real one
-  # first: under a clock that stands still, the session's start (wineboot) never finishes.
+  # first: under a clock that stands still, the session's start (wineboot) does not finish.
   (wine explorer /desktop=wyc,800x640 >/dev/null 2>&1 &)
   timeout 60 xdotool search --sync --onlyvisible --name '^wyc - Wine desktop$' >/dev/null
   (cd "$(dirname "$program")" && "${wyc_still_clock[@]}" /usr/lib/wine/wine64 explorer \
