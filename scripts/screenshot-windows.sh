@@ -4,7 +4,9 @@
 # message font at another size, as a user who wants larger text sets it, or after a run on an
 # article pasted in as a person would.
 # Usage: scripts/screenshot-windows.sh [--article FILE] [output.png] [font points]
-# (build windows-i686 first, or windows-x86_64 on a machine that runs no 32-bit programs)
+# (build windows-i686 first, or windows-x86_64 on a machine that runs no 32-bit programs; with
+# --article always windows-x86_64, which draws the same window: the run needs the still clock,
+# and its library hangs as Wine's 32-bit loader starts)
 set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/test-windows.sh"
@@ -14,21 +16,19 @@ if [ "${1:-}" = --article ]; then
   article="$(realpath "$2")"
   shift 2
 fi
-build="$wyc_root/build/$(wyc_windows_preset)"
+preset="$(wyc_windows_preset)"
+[ -z "$article" ] || preset=windows-x86_64
+build="$wyc_root/build/$preset"
 output="$(realpath -m "${1:-$build/screenshot-windows.png}")"
 points="${2:-}"
 program="$(ls "$build"/app/win32/*.exe 2>/dev/null | head -n 1 || true)"
-[ -f "$program" ] || { echo "screenshot-windows.sh: build the $(wyc_windows_preset) preset first" >&2; exit 1; }
+[ -f "$program" ] || { echo "screenshot-windows.sh: build the $preset preset first" >&2; exit 1; }
 
 trap wyc_cleanup EXIT
 trap 'exit 130' INT TERM
 wyc_start_xvfb
 wyc_init_prefix
-# Wine draws the buttons of a caption with its Marlett (fonts-wine), which a prefix does not always
-# find by itself; only that font goes in, as Wine's Tahoma has no Chinese and would stand in front
-# of Noto CJK.
-marlett=/usr/share/wine/fonts/marlett.ttf
-[ ! -f "$marlett" ] || ln -s "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
+wyc_link_marlett
 if [ -n "$points" ]; then
   # The message font is a LOGFONTW whose first field is the height in pixels at 96 dpi, negative
   # for the character height, as a little-endian 32-bit number.
@@ -39,10 +39,17 @@ if [ -n "$points" ]; then
   wine reg add "$key" /v MessageFont /t REG_BINARY /d "${height}${font:8}" /f >/dev/null
   wineserver -w
 fi
-clock=()
-[ -z "$article" ] || clock=("${wyc_still_clock[@]}")
-(cd "$(dirname "$program")" &&
-   "${clock[@]}" wine explorer /desktop=wyc,800x640 "$(basename "$program")" >/dev/null 2>&1 &)
+if [ -z "$article" ]; then
+  (cd "$(dirname "$program")" &&
+     wine explorer /desktop=wyc,800x640 "$(basename "$program")" >/dev/null 2>&1 &)
+else
+  # Only the program runs on the still clock. The session and its desktop start on the real one
+  # first: under a clock that stands still, the session's start (wineboot) does not finish.
+  (wine explorer /desktop=wyc,800x640 >/dev/null 2>&1 &)
+  timeout 60 xdotool search --sync --onlyvisible --name '^wyc - Wine desktop$' >/dev/null
+  (cd "$(dirname "$program")" && "${wyc_still_clock[@]}" /usr/lib/wine/wine64 explorer \
+     /desktop=wyc,800x640 "$(basename "$program")" >/dev/null 2>&1 &)
+fi
 title='^朔屿伪原创工具 1\.0$'
 timeout 60 xdotool search --sync --onlyvisible --name "$title" >/dev/null
 # Wine gives no signal for a painted window from outside; the window found then is the one shown.

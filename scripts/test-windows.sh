@@ -6,13 +6,14 @@ set -euo pipefail
 
 wyc_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# Starts Xvfb on the first free display and exports DISPLAY.
+# Starts Xvfb on the first free display, with a screen of the size given (1024x768x24 unless
+# told), and exports DISPLAY.
 wyc_start_xvfb() {
-  local display=90
+  local display=90 screen="${1:-1024x768x24}"
   while [ -e "/tmp/.X11-unix/X${display}" ] || [ -e "/tmp/.X${display}-lock" ]; do
     display=$((display + 1))
   done
-  Xvfb ":${display}" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb ":${display}" -screen 0 "$screen" -nolisten tcp >/dev/null 2>&1 &
   wyc_xvfb_pid=$!
   export DISPLAY=":${display}"
   for _ in $(seq 50); do
@@ -46,7 +47,10 @@ wyc_use_wine64() {
 # The shuffle is seeded by the time of day; a program started behind this sees a clock that
 # stands still (monotonic time, which timers use, still runs), so a run on the same article gives
 # the same order, and a picture of it the same bytes, every time. The dynamic loader reads $LIB as
-# the library folder of the program's own width, 32- or 64-bit. Needs libfaketime.
+# the library folder of the program's own width, 32- or 64-bit. Needs libfaketime. Under Wine
+# only a program started by the 64-bit loader (wine64) may run behind it, in a session already
+# started on the real clock: Wine's 32-bit loader hangs as libfaketime starts in it, and Wine's
+# start of a session (wineboot) does not finish behind it.
 wyc_still_clock=(env TZ=UTC FAKETIME="2026-12-07 09:30:00" FAKETIME_DONT_FAKE_MONOTONIC=1
                  LD_PRELOAD='/usr/$LIB/faketime/libfaketime.so.1')
 
@@ -69,6 +73,14 @@ wyc_init_prefix() {
     done
     wineserver -w
   fi
+}
+
+# Wine draws the buttons of a caption with its Marlett (fonts-wine, installed for the pictures),
+# which a prefix does not always find by itself; only that font goes in, as Wine's Tahoma has no
+# Chinese and would stand in front of Noto CJK.
+wyc_link_marlett() {
+  local marlett=/usr/share/wine/fonts/marlett.ttf
+  [ ! -f "$marlett" ] || ln -sf "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
 }
 
 wyc_cleanup() {
@@ -97,11 +109,14 @@ wyc_main() {
   cmake --preset windows-x86_64 -DWYC_BUILD_TESTS="$([ "$tested" = windows-x86_64 ] && echo ON || echo OFF)"
   cmake --build --preset windows-x86_64 -j2
   # The 64-bit programs' headers (high-entropy ASLR is theirs alone), read without Wine, so
-  # checked here too where that build's tests are off.
-  local program
+  # checked here too where that build's tests are off; and what the build that CTest does not
+  # test imports, so that both start on Windows 7 SP1.
+  local program untested=windows-x86_64
   for program in build/windows-x86_64/app/*/*.exe; do
     /usr/bin/python3 tests/app/win32/check_program.py "$program" amd64
   done
+  [ "$tested" = windows-i686 ] || untested=windows-i686
+  /usr/bin/python3 tests/app/win32/check_imports.py build/"$untested"/app/*/*.exe
   trap wyc_cleanup EXIT
   trap 'exit 130' INT TERM
   wyc_start_xvfb

@@ -12,6 +12,8 @@ configure_file(windows/readme-zh.txt.in ${stage}/说明.txt @ONLY NEWLINE_STYLE 
 configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${stage}/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
 set(zip ${CMAKE_CURRENT_BINARY_DIR}/${WYC_PACKAGE_STEM}-win32.zip)
 set(setup ${CMAKE_CURRENT_BINARY_DIR}/${WYC_PACKAGE_STEM}-setup.exe)
+# A copy of the uninstaller that the installer writes, for tests/packaging/windows.sh to read.
+set(uninstaller ${CMAKE_CURRENT_BINARY_DIR}/${WYC_PACKAGE_STEM}-uninstall.exe)
 set(WYC_ICON ${PROJECT_SOURCE_DIR}/app/icons/weiyuanchuang.ico)
 configure_file(windows/installer.nsi.in installer.nsi @ONLY)
 set(files 说明.txt LICENSE.txt ${WYC_WINDOWS_EXE_NAME}.exe weiyuanchuang-cli.exe)
@@ -20,7 +22,7 @@ list(TRANSFORM files PREPEND ${WYC_PACKAGE_STEM}-win32/)
 # bring a zlib of its own that compresses the same files to other bytes.
 find_program(WYC_DEBIAN_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH REQUIRED)
 add_custom_command(
-  OUTPUT ${zip} ${setup}
+  OUTPUT ${zip} ${setup} ${uninstaller}
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:weiyuanchuang_win32>
           $<TARGET_FILE:weiyuanchuang-cli> ${stage}
   # The static MinGW runtime brings its debug sections along: more than half of each file.

@@ -3,11 +3,23 @@
 # installer installs silently for all users and for the current user, each time with its files,
 # Start-menu shortcut and Add/Remove Programs entry, and the program starts from its folder; the
 # silent uninstall leaves nothing of it but the skin files the user put there.
-# Usage: tests/packaging/windows.sh DIST_DIR   (as scripts/package.sh makes it)
+# First, without Wine, that every program the packages hold starts on Windows 7 SP1: the zip's
+# two, the installer, and the uninstaller it writes, whose copy the package build keeps.
+# Usage: tests/packaging/windows.sh DIST_DIR [UNINSTALLER]   (as scripts/package.sh makes them;
+# the uninstaller defaults to the one in its build folder)
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/test-windows.sh"
 dist="$(realpath "$1")"
 fail() { echo "windows.sh: $*" >&2; exit 1; }
+setup="$(echo "$dist"/weiyuanchuang-*-setup.exe)"
+version="${setup##*/weiyuanchuang-}" version="${version%-setup.exe}"
+uninstaller="${2:-$wyc_root/build/package-windows/packaging/weiyuanchuang-$version-uninstall.exe}"
+[ -f "$uninstaller" ] || fail "no uninstaller at $uninstaller: run scripts/package.sh first"
+unzipped="$(mktemp -d)"
+cmake -E chdir "$unzipped" cmake -E tar xf "$dist/weiyuanchuang-$version-win32.zip"
+/usr/bin/python3 "$wyc_root/tests/app/win32/check_imports.py" "$setup" "$uninstaller" \
+  "$unzipped"/*/*.exe
+rm -rf "$unzipped"
 if ! wyc_runs_32bit; then
   # The packages hold the 32-bit program, and an NSIS installer is 32-bit whatever it installs.
   echo "windows.sh: SKIPPED: this machine runs no 32-bit programs, so Wine cannot run the packages" >&2
@@ -20,8 +32,6 @@ wyc_init_prefix
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 c="$WINEPREFIX/drive_c" user="$WINEPREFIX/drive_c/users/$(id -un)"
 app=朔屿伪原创工具 exe="朔屿伪原创工具 1.0.exe" key='Software\Microsoft\Windows\CurrentVersion\Uninstall'
-setup="$(echo "$dist"/weiyuanchuang-*-setup.exe)"
-version="${setup##*/weiyuanchuang-}" version="${version%-setup.exe}"
 
 cmake -E chdir "$WINEPREFIX" cmake -E tar xf "$dist/weiyuanchuang-$version-win32.zip"
 [ "$(wine "$WINEPREFIX/weiyuanchuang-$version-win32/weiyuanchuang-cli.exe" --version)" = \

@@ -56,21 +56,6 @@ ControlClass ClassOf(const ControlSpec& layout) {
   return {L"STATIC", SS_LEFT, 0};
 }
 
-// The desktop's message font at `dpi`.
-std::optional<LOGFONTW> MessageFont(UINT dpi) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi)) {
-    // Metrics at the system DPI, scaled by hand.
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-      return std::nullopt;
-    }
-    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi),
-                                            static_cast<int>(GetDpiForSystem()));
-  }
-  return metrics.lfMessageFont;
-}
-
 // `font` for `control`, or a smaller size of it where the control's text would not fit its fixed
 // box on one line: the largest that does. Text1 wraps its article and keeps `font` whatever.
 UniqueFont FittingFont(HWND control, ControlKind kind, LOGFONTW font, UINT dpi) {
@@ -125,7 +110,8 @@ bool RegisterWindowClass(HINSTANCE instance, HICON icon, WNDPROC procedure) {
 
 }  // namespace
 
-MainWindow::MainWindow(OnDestroy onDestroy) : onDestroy_(onDestroy) {}
+MainWindow::MainWindow(OnDestroy onDestroy, FunctionFinder find)
+    : onDestroy_(onDestroy), dpi_(find) {}
 
 MainWindow::~MainWindow() {
   // Form1 may be gone already; destroying Text1 still reports its lost focus.
@@ -145,11 +131,11 @@ bool MainWindow::create(HINSTANCE instance, HICON icon) {
     return false;
   }
   if (icon != nullptr) SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-  const UINT dpi = GetDpiForWindow(hwnd_);
+  const UINT dpi = dpi_.windowDpi(hwnd_);
   layOut(dpi);
   // The client area is 688 x 528 at 96 dpi; the frame around it is the system's.
   RECT bounds{0, 0, Scale(kClientWidth, dpi), Scale(kClientHeight, dpi)};
-  AdjustWindowRectExForDpi(&bounds, kWindowStyle, FALSE, kWindowExStyle, dpi);
+  dpi_.adjustWindowRect(bounds, kWindowStyle, kWindowExStyle, dpi);
   SetWindowPos(hwnd_, nullptr, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   return true;
@@ -300,7 +286,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_SETTINGCHANGE:
       // The desktop's fonts changed.
-      if (wParam == SPI_SETNONCLIENTMETRICS) layOut(GetDpiForWindow(hwnd_));
+      if (wParam == SPI_SETNONCLIENTMETRICS) layOut(dpi_.windowDpi(hwnd_));
       break;
     case WM_DPICHANGED: {
       layOut(HIWORD(wParam));
@@ -357,7 +343,7 @@ bool MainWindow::createControls(HINSTANCE instance) {
 }
 
 void MainWindow::layOut(UINT dpi) {
-  const std::optional<LOGFONTW> messageFont = MessageFont(dpi);
+  const std::optional<LOGFONTW> messageFont = dpi_.messageFont(dpi);
   for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
     const PixelRect rect = kForm1Controls[i].pixels();
     MoveWindow(controls_[i], Scale(rect.x, dpi), Scale(rect.y, dpi), Scale(rect.width, dpi),

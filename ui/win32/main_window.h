@@ -10,6 +10,7 @@
 #include "ui/form1.h"
 #include "ui/form1_layout.h"
 #include "ui/ports.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/handles.h"
 
 namespace wyc::ui::win32 {
@@ -19,7 +20,10 @@ enum class OnDestroy { EndProgram, KeepRunning };
 
 class MainWindow final : public WindowPort {
  public:
-  explicit MainWindow(OnDestroy onDestroy = OnDestroy::EndProgram);
+  // `find` looks up the display-scale functions of later Windows; a test passes one that finds
+  // less, to see the window as an older Windows shows it.
+  explicit MainWindow(OnDestroy onDestroy = OnDestroy::EndProgram,
+                      FunctionFinder find = &FindExportedFunction);
   ~MainWindow() override;
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
@@ -58,6 +62,7 @@ class MainWindow final : public WindowPort {
   void runDeferredTasks();
 
   OnDestroy onDestroy_;
+  DpiFunctions dpi_;
   HWND hwnd_ = nullptr;
   // In the order of the layout table, which is the tab order.
   std::array<HWND, kForm1Controls.size()> controls_{};

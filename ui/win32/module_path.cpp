@@ -34,21 +34,26 @@ std::wstring DirectoryOf(std::wstring_view filePath) {
   return std::wstring(directory);
 }
 
-}  // namespace
-
-std::wstring ApplicationDirectory() { return DirectoryOf(ModuleFileName(nullptr)); }
-
-std::wstring WindowsDirectory() {
+// A folder that GetWindowsDirectoryW or GetSystemDirectoryW names; empty on failure.
+std::wstring SystemFolder(UINT(WINAPI* query)(LPWSTR, UINT)) {
   std::wstring directory(MAX_PATH, L'\0');
-  UINT length = GetWindowsDirectoryW(directory.data(), MAX_PATH);
+  UINT length = query(directory.data(), MAX_PATH);
   if (length >= MAX_PATH) {
     // The result is the size needed, terminator included.
     directory.resize(length);
-    length = GetWindowsDirectoryW(directory.data(), length);
+    length = query(directory.data(), length);
   }
   if (length == 0 || length >= directory.size()) return {};
   directory.resize(length);
   return directory;
 }
+
+}  // namespace
+
+std::wstring ApplicationDirectory() { return DirectoryOf(ModuleFileName(nullptr)); }
+
+std::wstring WindowsDirectory() { return SystemFolder(&GetWindowsDirectoryW); }
+
+std::wstring SystemDirectory() { return SystemFolder(&GetSystemDirectoryW); }
 
 }  // namespace wyc::ui::win32

@@ -1,4 +1,4 @@
-// Where the running program lives, and the Windows directory.
+// Where the running program lives, and the Windows and system directories.
 #pragma once
 
 #include <windows.h>
@@ -15,5 +15,9 @@ std::wstring ApplicationDirectory();
 
 // The Windows directory (GetWindowsDirectoryW); empty on failure.
 std::wstring WindowsDirectory();
+
+// The system directory (GetSystemDirectoryW), where Windows keeps its own libraries; empty on
+// failure.
+std::wstring SystemDirectory();
 
 }  // namespace wyc::ui::win32

@@ -1,6 +1,6 @@
-// The Win32 backend against the real system under Wine: the layout at another DPI, the focus, the
-// clipboard while another holds it, and the start of explorer.exe and of the skin engine, each
-// through a stand-in that records how it was called.
+// The Win32 backend against the real system under Wine: the layout at the system DPI on every
+// Windows and at another DPI, the focus, the clipboard while another holds it, and the start of
+// explorer.exe and of the skin engine, each through a stand-in that records how it was called.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,7 +8,10 @@
 #include <filesystem>
 #include <fstream>
 #include <future>
+#include <string>
+#include <vector>
 
+#include "tests/ui/win32/older_windows.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/launch.h"
 #include "ui/win32/main_window.h"
@@ -21,6 +24,82 @@ namespace {
 namespace fs = std::filesystem;
 const fs::path kHere = ApplicationDirectory();
 const fs::path kScratch = fs::temp_directory_path();
+
+// Where a control lies in the window's client area, and its font's height.
+struct Placed {
+  std::array<LONG, 4> rect;  // left, top, width, height
+  LONG fontHeight;
+  friend bool operator==(const Placed&, const Placed&) = default;
+};
+
+Placed PlacedOf(HWND window, HWND control) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
+  return {{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}, font.lfHeight};
+}
+
+// Whether the control's text, in its own font, fits its box on one line.
+bool TextFits(HWND control) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  RECT box{};
+  GetClientRect(control, &box);
+  HDC dc = GetDC(control);
+  const HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  SelectObject(dc, previous);
+  ReleaseDC(control, dc);
+  return extent.cx <= box.right && extent.cy <= box.bottom;
+}
+
+// The client area's size, then each control in the order of the layout table.
+std::vector<Placed> LayoutOf(const MainWindow& window) {
+  RECT client{};
+  GetClientRect(window.handle(), &client);
+  std::vector<Placed> layout{{{0, 0, client.right, client.bottom}, 0}};
+  for (const ControlSpec& spec : kForm1Controls) {
+    layout.push_back(PlacedOf(window.handle(), window.control(spec.name)));
+  }
+  return layout;
+}
+
+TEST(MainWindowTest, LaysOutAtTheSystemDpiOnEveryWindows) {
+  MainWindow windows10(OnDestroy::KeepRunning);
+  ASSERT_TRUE(windows10.create(GetModuleHandleW(nullptr), nullptr));
+  const std::vector<Placed> expected = LayoutOf(windows10);
+  // The layout table scaled to the system DPI, and the message font at that DPI.
+  const auto dpi = static_cast<int>(DpiFunctions().systemDpi());
+  const auto scale = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
+  EXPECT_EQ(expected[0].rect,
+            (std::array<LONG, 4>{0, 0, scale(kClientWidth), scale(kClientHeight)}));
+  for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
+    const PixelRect table = kForm1Controls[i].pixels();
+    EXPECT_EQ(expected[i + 1].rect, (std::array<LONG, 4>{scale(table.x), scale(table.y),
+                                                         scale(table.width), scale(table.height)}));
+  }
+  // Text1 has the desktop's message font at that DPI; the others, where that is too large for
+  // their text, a smaller size of it: no text is clipped.
+  EXPECT_EQ(expected[1].fontHeight,
+            DpiFunctions().messageFont(static_cast<UINT>(dpi)).value().lfHeight);
+  for (const ControlSpec& spec : kForm1Controls) {
+    if (spec.kind == ControlKind::TextBox) continue;
+    EXPECT_TRUE(TextFits(windows10.control(spec.name))) << NameOf(spec.name);
+    EXPECT_GE(PlacedOf(windows10.handle(), windows10.control(spec.name)).fontHeight,
+              expected[1].fontHeight)
+        << NameOf(spec.name);
+  }
+  for (const FunctionFinder find : {&FindAsWindows7, &FindAsWindows81}) {
+    MainWindow older(OnDestroy::KeepRunning, find);
+    ASSERT_TRUE(older.create(GetModuleHandleW(nullptr), nullptr));
+    EXPECT_EQ(LayoutOf(older), expected);
+  }
+}
 
 TEST(MainWindowTest, PutsEveryControlInItsPlaceAtANewDpi) {
   MainWindow window(OnDestroy::KeepRunning);
