@@ -64,12 +64,12 @@ int main(int argc, char** argv) {
       Check("client", client, {0, 0, scale(wyc::ui::kClientWidth), scale(wyc::ui::kClientHeight)});
   // The controls were created in the order of the layout table, which is their z-order.
   HWND control = GetWindow(window, GW_CHILD);
-  for (const auto& spec : kForm1Controls) {
-    const auto table = spec.pixels();
+  for (const auto& row : kForm1Controls) {
+    const auto table = row.pixels();
     RECT rect{};
     GetWindowRect(control, &rect);
     MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
-    const std::string name(wyc::ui::NameOf(spec.name));
+    const std::string name(wyc::ui::NameOf(row.name));
     same &= Check(name.c_str(), rect,
                   {scale(table.x), scale(table.y), scale(table.x) + scale(table.width),
                    scale(table.y) + scale(table.height)});

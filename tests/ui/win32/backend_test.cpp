@@ -63,8 +63,8 @@ std::vector<Placed> LayoutOf(const MainWindow& window) {
   RECT client{};
   GetClientRect(window.handle(), &client);
   std::vector<Placed> layout{{{0, 0, client.right, client.bottom}, 0}};
-  for (const ControlSpec& spec : kForm1Controls) {
-    layout.push_back(PlacedOf(window.handle(), window.control(spec.name)));
+  for (const ControlSpec& row : kForm1Controls) {
+    layout.push_back(PlacedOf(window.handle(), window.control(row.name)));
   }
   return layout;
 }
@@ -87,12 +87,12 @@ TEST(MainWindowTest, LaysOutAtTheSystemDpiOnEveryWindows) {
   // their text, a smaller size of it: no text is clipped.
   EXPECT_EQ(expected[1].fontHeight,
             DpiFunctions().messageFont(static_cast<UINT>(dpi)).value().lfHeight);
-  for (const ControlSpec& spec : kForm1Controls) {
-    if (spec.kind == ControlKind::TextBox) continue;
-    EXPECT_TRUE(TextFits(windows10.control(spec.name))) << NameOf(spec.name);
-    EXPECT_GE(PlacedOf(windows10.handle(), windows10.control(spec.name)).fontHeight,
+  for (const ControlSpec& row : kForm1Controls) {
+    if (row.kind == ControlKind::TextBox) continue;
+    EXPECT_TRUE(TextFits(windows10.control(row.name))) << NameOf(row.name);
+    EXPECT_GE(PlacedOf(windows10.handle(), windows10.control(row.name)).fontHeight,
               expected[1].fontHeight)
-        << NameOf(spec.name);
+        << NameOf(row.name);
   }
   for (const FunctionFinder find : {&FindAsWindows7, &FindAsWindows81}) {
     MainWindow older(OnDestroy::KeepRunning, find);
