@@ -159,6 +159,7 @@ def measure_times(browser, urls, article, steps, runs):
     for i in range(runs):
         for name in rotated(list(urls), i):
             browser.open(urls[name])
+            browsers.wait(lambda: browser.run(READY) is not None)
             browser.run(SETUP, *article)
             steps[0][0](browser)  # warm-up, and the result that the other steps show
             for step, labels in rotated(steps, i):
@@ -213,9 +214,16 @@ def bench(engine, pages, runs, measures, qt):
                 page, own = RATIOS[measure]
                 paired[name] = print_ratio(f"{page} / {own}", times[page], times[own])
             if len(pages) > 1:
+                # The builds met the same machine in each round: their own work, round by round,
+                # shows a change too small for the whole run's spread.
                 first = next(iter(paired))
                 print("    per-round ratio against " + first + ": " +
                       ", ".join(f"{name} {value / paired[first]:.2f}" for name, value in paired.items()))
+                own = {name: [w / f for w, f in zip(times["worked"], results[first]["worked"])]
+                       for name, times in results.items()}
+                print("    own work against " + first + ", per round: " +
+                      ", ".join(f"{name} {statistics.median(r):.2f} ({min(r):.2f}-{max(r):.2f})"
+                                for name, r in own.items() if name != first))
             if measure in qt:
                 print(f"{'    Qt window, click to repainted (mean)':<46}{qt[measure]:9.1f} ms")
     server.stop()
