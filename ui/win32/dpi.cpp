@@ -12,7 +12,6 @@ namespace wyc::ui::win32 {
 
 namespace {
 
-constexpr UINT kDesignDpi = 96;
 // MDT_EFFECTIVE_DPI: the DPI the user's scale setting asks for, not the panel's physical one.
 constexpr int kEffectiveDpi = 0;
 

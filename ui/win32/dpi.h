@@ -11,6 +11,9 @@
 
 namespace wyc::ui::win32 {
 
+// The DPI the layout table's pixels are given at: 100 %.
+inline constexpr UINT kDesignDpi = 96;
+
 // Finds an exported function of a loaded system library, as GetProcAddress does. A test passes
 // one that finds less, to stand for an older Windows.
 using FunctionFinder = FARPROC (*)(HMODULE library, const char* name);

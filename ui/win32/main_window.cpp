@@ -24,7 +24,6 @@ constexpr int kFirstControlId = 1001;
 constexpr UINT_PTR kDeferredTimerId = 1;
 constexpr UINT_PTR kBusyTimerId = 2;
 constexpr UINT_PTR kTextSubclassId = 1;
-constexpr UINT kDesignDpi = 96;
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = 0;
 
