@@ -169,6 +169,10 @@ void MainWindow::replaceText(std::u16string_view text) {
   // brings back the article as it was.
   SendMessageW(box, EM_SETSEL, 0, -1);
   SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
+  // The replacement leaves the caret, and so the view, at the end; the box has no scroll bars,
+  // so it shows the start of the new text, as a freshly opened article would.
+  SendMessageW(box, EM_SETSEL, 0, 0);
+  SendMessageW(box, EM_SCROLLCARET, 0, 0);
 }
 
 void MainWindow::focus(ControlName name) {

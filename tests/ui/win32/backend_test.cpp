@@ -1,6 +1,7 @@
 // The Win32 backend against the real system under Wine: the layout at the system DPI on every
-// Windows and at another DPI, the focus, the clipboard while another holds it, and the start of
-// explorer.exe and of the skin engine, each through a stand-in that records how it was called.
+// Windows and at another DPI, the focus, a new text's view and undo, the clipboard while another
+// holds it, and the start of explorer.exe and of the skin engine, each through a stand-in that
+// records how it was called.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -128,6 +129,27 @@ TEST(MainWindowTest, GivesTheFocusToTheNamedControlButNeverToALabel) {
     window.focus(layout.name);
     EXPECT_EQ(GetFocus(), window.control(layout.takesFocus() ? layout.name : ControlName::Text1));
   }
+}
+
+TEST(MainWindowTest, ShowsTheStartOfANewTextAndUndoesItInOneStep) {
+  MainWindow window(OnDestroy::KeepRunning);
+  ASSERT_TRUE(window.create(GetModuleHandleW(nullptr), nullptr));
+  window.show(SW_SHOWNORMAL);
+  // Far more lines than the box shows, so that a view left at the end would not show the start.
+  std::u16string article;
+  for (int line = 0; line < 200; ++line) article += u"朔屿\r\n";
+  window.replaceText(u"before");
+  window.replaceText(article);
+  HWND box = window.control(ControlName::Text1);
+  DWORD start = 1;
+  DWORD end = 1;
+  SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0U);
+  EXPECT_EQ(end, 0U);
+  EXPECT_EQ(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  EXPECT_EQ(window.text(), article);
+  ASSERT_TRUE(SendMessageW(box, EM_UNDO, 0, 0));
+  EXPECT_EQ(window.text(), u"before");
 }
 
 TEST(Win32ClipboardTest, WaitsOutAShortHoldAndReportsALongOne) {
