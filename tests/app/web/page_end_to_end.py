@@ -263,6 +263,7 @@ try:
     server.stop()
     load("file://" + PAGE)
     check(rewrite("a\nb")[0] in ("a\n\nb", "b\n\na"), "opened from disk with the server gone, it works")
+    check(os.path.getsize(PAGE) <= 300_000, f"the file is at most 300 KB: {os.path.getsize(PAGE):,} bytes")
 finally:
     browser.quit()
 sys.exit(1 if failures else 0)
