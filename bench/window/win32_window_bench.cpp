@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "bench/window/window_article.h"
 #include "core/random_source.h"
 #include "ui/form1.h"
 #include "ui/system_clock.h"
@@ -21,24 +22,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// `lines` lines of `width` Chinese characters, CR LF-separated as text arrives from another
-// Windows program; a blank line every fifth line, as in window_bench's articles.
-std::u16string Article(int lines, int width) {
-  constexpr std::u16string_view kPool =
-      u"春天的早晨阳光透过窗帘洒进房间我推开窗户听见楼下孩子们在笑";
-  std::u16string text;
-  text.reserve(static_cast<std::size_t>(lines) * static_cast<std::size_t>(width + 2));
-  for (int line = 0; line < lines; ++line) {
-    if (line % 5 != 4) {
-      for (int i = 0; i < width; ++i) {
-        text += kPool[static_cast<std::size_t>(line * 7 + i) % kPool.size()];
-      }
-    }
-    text += u"\r\n";
-  }
-  return text;
-}
 
 double Milliseconds(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -90,7 +73,8 @@ int main(int argc, char** argv) {
   Settle(window.handle());
   HWND box = window.control(wyc::ui::ControlName::Text1);
   HWND start = window.control(wyc::ui::ControlName::Command1);
-  const std::u16string article = Article(100'000, 42);
+  // CR LF-separated, as text arrives from another Windows program.
+  const std::u16string article = wyc::bench::WindowArticle(100'000, 42, u"\r\n");
   double paste = 0;
   double rewrite = 0;
   for (int i = 0; i < iterations; ++i) {

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <string>
 
+#include "bench/window/window_article.h"
 #include "core/random_source.h"
 #include "ui/form1.h"
 #include "ui/qt/desktop_services.h"
@@ -20,22 +21,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// `lines` lines of `width` Chinese characters each (three UTF-8 bytes apiece), LF-separated
-// as text arrives from another Linux program; a blank line every fifth line, as in articles.
+// LF-separated, as text arrives from another Linux program.
 QString Article(int lines, int width) {
-  static const QString kPool =
-      QStringLiteral("春天的早晨阳光透过窗帘洒进房间我推开窗户听见楼下孩子们在笑");
-  QString text;
-  text.reserve(static_cast<qsizetype>(lines) * (width + 1));
-  for (int line = 0; line < lines; ++line) {
-    if (line % 5 == 4) {
-      text += '\n';
-      continue;
-    }
-    for (int i = 0; i < width; ++i) text += kPool[(line * 7 + i) % kPool.size()];
-    text += '\n';
-  }
-  return text;
+  return QString::fromStdU16String(wyc::bench::WindowArticle(lines, width, u"\n"));
 }
 
 double Seconds(Clock::time_point start) {
